@@ -5,7 +5,7 @@
 // would dominate the server's footprint, so every thread states its stack.
 //
 // Thread safety: a TThread object is owned by one thread; Join() may be called
-// from any thread other than the one it represents, once.
+// from any thread other than the one it represents.
 #ifndef QUILLORY_PLATFORM_THREAD_H_
 #define QUILLORY_PLATFORM_THREAD_H_
 
@@ -37,6 +37,12 @@ class TThread {
  private:
   std::unique_ptr<TImpl> FImpl;
 };
+
+// Starts ABody on a detached thread with a stack of AStackBytes: nobody joins
+// it; it ends when ABody returns and frees what it owns itself. Throws
+// std::system_error when the thread cannot be created (ABody is then
+// destroyed without running).
+void StartDetachedThread(std::function<void()> ABody, std::size_t AStackBytes);
 
 }  // namespace platform
 

@@ -1,0 +1,60 @@
+// The settings service: owns the TCP listener and carries its handlers.
+//
+// Thread safety: the handlers run concurrently on the listener's connection
+// threads; each touches only its own context. Construction, configuration and
+// activation happen on one controlling thread.
+#ifndef QUILLORY_SERVICE_QUILLORY_SVR_H_
+#define QUILLORY_SERVICE_QUILLORY_SVR_H_
+
+#include <functional>
+#include <string>
+
+#include "service/net/tcp_server.h"
+
+namespace service {
+
+// The per-connection record: the peer's host name from the reverse lookup.
+class TDatas : public TObject {
+ public:
+  std::string HostName;
+};
+
+// The fixed texts of the command protocol.
+inline constexpr char kDisplayName[] = "Quillory Settings Server";
+inline constexpr char kVersionText[] = "2.0.0.56";
+inline constexpr char kInvalidInput[] = "ungueltige Eingabe";
+inline constexpr std::size_t kMaxRequestLine = 1048576;
+
+class TQuillorySvr {
+ public:
+  // The reverse lookup of a peer's numeric IPv4 address; throws when the
+  // address has no name. Replaceable for tests.
+  using TResolver = std::function<std::string(const std::string& AAddress)>;
+
+  TQuillorySvr();
+
+  // The listener: DefaultPort 6666, MaxConnections 1000, the three handlers
+  // below; inactive until the service's execute routine activates it.
+  TIdTCPServer Server;
+
+  TResolver HostByAddress;
+
+  // The client settings folder the settings commands work in.
+  std::string ClientSettingsDir;
+
+  // Looks up the peer's host name and attaches its TDatas record. Throws when
+  // the lookup fails (no record is left behind).
+  void ServerConnect(TIdContext& AContext);
+  // Reads one request line, answers it, releases the record, disconnects.
+  void ServerExecute(TIdContext& AContext);
+  // Releases the record when ServerExecute could not.
+  void ServerDisconnect(TIdContext& AContext);
+
+  // The replies of "readSettings " and "saveSettings "; never throw.
+  std::string ReadClientSettings(const std::string& ALine);
+  std::string SaveClientSettings(const std::string& ALine);
+};
+
+}  // namespace service
+
+#endif  // QUILLORY_SERVICE_QUILLORY_SVR_H_
