@@ -34,7 +34,7 @@ struct EchoServer {
   explicit EchoServer(int AMaxConnections = 0) {
     Server.DefaultPort = 0;
     Server.MaxConnections = AMaxConnections;
-    Server.OnExecute = [this](TIdContext& c) {
+    Server.OnExecute = [](TIdContext& c) {
       std::string line = c.Connection().ReadLine("\n", 1024, TTextEncoding::Utf8);
       c.Connection().WriteLine("echo:" + line);
       c.Connection().Disconnect();
