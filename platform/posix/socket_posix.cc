@@ -167,10 +167,16 @@ std::optional<TSocket> TSocket::AcceptWithin(int ATimeoutMs, std::string& APeerA
   // gVisor sandbox among them) poll() on a listening socket wakes up tens of
   // milliseconds late, which would cap the accept rate.
   timeval tv{ATimeoutMs / 1000, (ATimeoutMs % 1000) * 1000};
-  if (::setsockopt(Fd(FHandle), SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv) != 0) Fail("SO_RCVTIMEO");
+  timeval current{};
+  socklen_t len = sizeof current;
+  ::getsockopt(Fd(FHandle), SOL_SOCKET, SO_RCVTIMEO, &current, &len);
+  if ((current.tv_sec != tv.tv_sec || current.tv_usec != tv.tv_usec) &&
+      ::setsockopt(Fd(FHandle), SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv) != 0) {
+    Fail("SO_RCVTIMEO");
+  }
   int fd = AcceptFd(Fd(FHandle), APeerAddress);
   if (fd >= 0) {
-    // The accepted socket may inherit the time-out; its reads wait forever.
+    // The accepted socket inherits the time-out; its reads wait forever.
     timeval none{0, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &none, sizeof none);
     return TSocket(fd);

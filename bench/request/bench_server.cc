@@ -1,0 +1,26 @@
+// bench_server PORT: the service's listener and request handlers on PORT,
+// without the service machinery, until standard input closes.
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "service/quillory_svr.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: bench_server PORT\n");
+    return 2;
+  }
+  service::TQuillorySvr svr;
+  if (std::getenv("BENCH_NO_LOOKUP"))
+    svr.HostByAddress = [](const std::string&) { return std::string("x"); };
+  svr.Server.DefaultPort = static_cast<uint16_t>(std::stoi(argv[1]));
+  svr.Server.SetActive(true);
+  std::printf("listening\n");
+  std::fflush(stdout);
+  for (std::string line; std::getline(std::cin, line);) {
+  }
+  svr.Server.SetActive(false);
+  return 0;
+}
