@@ -43,7 +43,7 @@ struct TCommand {
   bool Force = false;                // /f
   std::string Type = "REG_SZ";
   std::string Data;
-  std::string Separator = "\\0";
+  std::string Separator = "\\0";  // reg.exe's default: the text \0, not a NUL
 };
 
 std::string Upper(std::string AText) {
@@ -171,8 +171,8 @@ int Query(const TCommand& ACommand) {
 int Add(const TCommand& ACommand) {
   std::optional<uint32_t> kind = tools::RegKindOfName(ACommand.Type);
   if (!kind) return Fail("Invalid type: " + ACommand.Type);
-  std::string separator = ACommand.Separator == "\\0" ? std::string(1, '\0') : ACommand.Separator;
-  std::optional<platform::TRegValue> value = tools::ParseRegData(*kind, ACommand.Data, separator);
+  std::optional<platform::TRegValue> value =
+      tools::ParseRegData(*kind, ACommand.Data, ACommand.Separator);
   if (!value) return Fail("Invalid data for " + ACommand.Type + ": " + ACommand.Data);
   TRegistry registry;
   registry.SetRootKey(ACommand.Root);

@@ -35,6 +35,14 @@ grep -Eq '^    ClientSettings    REG_SZ    /srv/clients$' <<<"$out" || fail "que
 out=$(reg query 'hklm\SOFTWARE\tarnwick\quillory\server\service' /v port)
 grep -q 'REG_DWORD    0x1770' <<<"$out" || fail "query in another letter case: $out"
 
+# REG_MULTI_SZ items are split at the text \0 (reg.exe's default) or at /s.
+reg add "$key" /v M /t REG_MULTI_SZ /d 'a\0b' /f >/dev/null
+reg add "$key" /v N /t REG_MULTI_SZ /s '#' /d 'c#d' /f >/dev/null
+stored=$(od -An -c "$root"/HKEY_LOCAL_MACHINE/Software/Tarnwick/Quillory/Server/Service/.values | tr -d ' \n')
+grep -qF 'a\0b\0\0' <<<"$stored" || fail "multi-string stored as: $stored"
+grep -qF 'c\0d\0\0' <<<"$stored" || fail "multi-string with /s stored as: $stored"
+grep -q 'N    REG_MULTI_SZ    c\\0d$' <<<"$(reg query "$key" /v N)" || fail "multi-string query"
+
 # Delete a value, then the key; the next load starts over.
 reg delete "$key" /v ClientSettings /f >/dev/null
 reg query "$key" /v ClientSettings >/dev/null 2>&1 && fail "value still there after delete"

@@ -22,7 +22,8 @@ std::string RegKindName(uint32_t AKind);
 
 // The value of kind AKind that /d AData stands for. REG_DWORD and REG_QWORD
 // take decimal or 0x-hex numbers in range, REG_BINARY pairs of hex digits,
-// REG_MULTI_SZ items separated by ASeparator ("\0" unless /s gave another).
+// REG_MULTI_SZ items separated by the text ASeparator (reg.exe's default: the
+// two characters "\0").
 // Nullopt when AData does not fit the kind.
 std::optional<platform::TRegValue> ParseRegData(uint32_t AKind, const std::string& AData,
                                                 const std::string& ASeparator);
