@@ -198,7 +198,7 @@ struct TRegistry::TImpl {
       std::filesystem::create_directories(folder, ec);
     }
     if (!IsDirectory(folder)) {
-      Fail("registry root " + folder, errno ? errno : ENOTDIR);
+      Fail("registry root " + folder, ::access(folder.c_str(), F_OK) == 0 ? ENOTDIR : ENOENT);
       return {};
     }
     folder = ChildFolder(folder, RootKeyName(Root), ACreate);
