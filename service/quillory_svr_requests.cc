@@ -28,6 +28,7 @@ void ReleaseRecord(TIdContext& AContext) {
 }  // namespace
 
 TQuillorySvr::TQuillorySvr() : TService(kServiceName), HostByAddress(&platform::HostByAddress) {
+  DisplayName = kDisplayName;
   OnExecute = [this](TService& ASender) { ServiceExecute(ASender); };
   Server.DefaultPort = 6666;
   Server.MaxConnections = 1000;
