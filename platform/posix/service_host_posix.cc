@@ -118,7 +118,7 @@ class TPosixServiceHost : public TServiceHost {
     std::string message = std::string("STATUS=") + StateName(AStatus.CurrentState);
     if (AStatus.CurrentState == TServiceState::Running) message += "\nREADY=1";
     if (AStatus.CurrentState == TServiceState::StopPending) message += "\nSTOPPING=1";
-    NotifySystemd(message);
+    NotifySystemd(message + "\n");
   }
 
  private:

@@ -1,0 +1,78 @@
+# Sourced by the Wine service scenarios: a fresh prefix with a session that
+# outlives single Wine calls, and the helpers the scenarios share.
+#
+#   source wine_lib.sh
+#   wine_session NAME       # fresh prefix build/wine/NAME, persistent server,
+#                           # booted session whose services log to session.log
+#   install_service EXE     # copies EXE to C:\Program Files\Quillory Server
+#
+# Every Wine call is bounded; the EXIT trap ends the prefix's wineserver (and
+# with it every Wine process of the scenario) and removes the prefix.
+set -eu
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+svc_key='HKLM\System\CurrentControlSet\Services\QuillorySvr'
+settings_key='HKLM\Software\Tarnwick\Quillory\Server\Service'
+svc_exe='C:\Program Files\Quillory Server\Service.exe'
+cleanups=()
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "${WINEPREFIX:-/nonexistent}/session.log" ] && { echo "--- session.log"; tail -40 "$WINEPREFIX/session.log"; } >&2
+  exit 1
+}
+
+on_exit() {
+  for c in "${cleanups[@]}"; do eval "$c" || true; done
+  if [ -n "${WINEPREFIX:-}" ]; then
+    timeout 20 wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
+}
+trap on_exit EXIT
+
+wine_session() {
+  export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX=$repo/build/wine/$1
+  unset DISPLAY
+  "$repo/scripts/wine-prefix" "$WINEPREFIX" >/dev/null
+  timeout 10 wineserver -p
+  # services.exe and every service inherit this stderr: a file, never a pipe.
+  WINEDEBUG=-all,err+eventlog timeout 60 wine cmd /c exit </dev/null >"$WINEPREFIX/session.log" 2>&1
+}
+
+# w ARGS...: a Wine command's output, bounded, CR removed.
+w() { timeout 60 wine "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+
+install_service() {
+  local folder="$WINEPREFIX/drive_c/Program Files/Quillory Server"
+  mkdir -p "$folder"
+  cp "$1" "$folder/Service.exe"
+}
+
+# wait_for WHAT COMMAND...: up to 15 s
+wait_for() {
+  local what=$1; shift
+  for _ in $(seq 1 150); do "$@" && return 0; sleep 0.1; done
+  fail "timed out waiting for $what"
+}
+
+free_port() {
+  local p
+  for _ in $(seq 1 50); do
+    p=$((20000 + RANDOM % 20000))
+    ss -Hltn "( sport = :$p )" | grep -q . || { echo "$p"; return; }
+  done
+  fail "no free port"
+}
+listening() { ss -Hltn "( sport = :$1 )" | grep -q .; }
+state_is() { w sc query QuillorySvr | grep -q "STATE.*$1"; }
+
+# request PORT LINE: the reply from Linux over 127.0.0.1, CR LF removed.
+request() {
+  timeout 5 bash -c "exec 3<>/dev/tcp/127.0.0.1/$1 && printf '%s\n' '$2' >&3 && cat <&3" | tr -d '\r'
+}
+answers() { [ "$(request "$1" getVersion 2>/dev/null)" = "2.0.0.56" ]; }
+
+set_port() {
+  w reg add "$settings_key" /v Port /t REG_DWORD /d "$1" /reg:32 /f >/dev/null
+}
