@@ -33,7 +33,9 @@ trap on_exit EXIT
 wine_session() {
   export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEPREFIX=$repo/build/wine/$1
-  unset DISPLAY
+  # The session's desktop takes the display it boots with; scenarios with
+  # windows set DISPLAY (and keep_display=1) before calling this.
+  [ "${keep_display:-0}" = 1 ] || unset DISPLAY
   "$repo/scripts/wine-prefix" "$WINEPREFIX" >/dev/null
   timeout 10 wineserver -p
   # services.exe and every service inherit this stderr: a file, never a pipe.

@@ -3,7 +3,7 @@
 # silently (automatic start, LocalSystem, quoted path), start, the protocol
 # over TCP from Linux, pause with requests still answered, continue, stop,
 # query STOPPED, uninstall.
-# Usage: wine_service_lifecycle.sh SERVICE_EXE
+# Usage: wine_service_lifecycle.sh SERVICE_EXE SERVICE_CONTROL_EXE
 source "$(dirname "$0")/wine_lib.sh"
 wine_session scenario-service-lifecycle
 install_service "$1"
@@ -30,12 +30,13 @@ wait_for "getVersion" answers "$port"
 [ -d "$WINEPREFIX/drive_c/Clients/Quillory" ] || fail "client settings folder not created"
 
 echo "== pause, requests still answered"
-w sc pause QuillorySvr >/dev/null
+w "$2" QuillorySvr pause >/dev/null || fail "pause refused"
 wait_for "PAUSED" state_is PAUSED
 answers "$port" || fail "no answer while paused"
+[ "$(w "$2" QuillorySvr interrogate)" = "STATE 7" ] || fail "interrogate while paused"
 
 echo "== continue"
-w sc continue QuillorySvr >/dev/null
+w "$2" QuillorySvr continue >/dev/null || fail "continue refused"
 wait_for "RUNNING again" state_is RUNNING
 answers "$port" || fail "no answer after continue"
 
@@ -47,5 +48,5 @@ grep -q "err:eventlog" "$WINEPREFIX/session.log" && fail "unexpected event-log e
 
 echo "== uninstall"
 timeout 60 wine "$svc_exe" -uninstall -SILENT </dev/null || fail "uninstall exit code $?"
-w sc query QuillorySvr | grep -q 1060 || fail "service still there"
+timeout 60 wine reg query "$svc_key" </dev/null >/dev/null 2>&1 && fail "service still registered"
 echo "PASS"

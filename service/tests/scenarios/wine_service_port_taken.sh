@@ -2,7 +2,7 @@
 # The port already taken: the start succeeds, the service stops at once and
 # the event log holds "Service fehlgeschlagen bei execute:..." (Wine prints
 # ReportEventW entries on its "eventlog" channel into the session log).
-# Usage: wine_service_port_taken.sh SERVICE_EXE
+# Usage: wine_service_port_taken.sh SERVICE_EXE SERVICE_CONTROL_EXE (unused)
 source "$(dirname "$0")/wine_lib.sh"
 wine_session scenario-service-port-taken
 install_service "$1"
