@@ -11,15 +11,6 @@ namespace {
 constexpr char kErrorCaption[] = "Fehler";
 constexpr char kInfoCaption[] = "Informationen";
 
-bool SameName(const std::string& A, const std::string& B) {
-  if (A.size() != B.size()) return false;
-  for (std::size_t i = 0; i < A.size(); ++i) {
-    auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    if (fold(A[i]) != fold(B[i])) return false;
-  }
-  return true;
-}
-
 void ShowFailure(const std::string& AWhat, const TService& AService,
                  const platform::ESystemError& AError) {
   platform::ShowMessageBox(kErrorCaption,
@@ -106,7 +97,7 @@ int TServiceApplication::RunServices(platform::THostKind AKind) {
 void TServiceApplication::ServiceMain(const std::vector<std::string>& AArgs) {
   if (AArgs.empty()) return;
   for (const auto& service : FServices) {
-    if (SameName(service->Name(), AArgs.front())) {
+    if (SameText(service->Name(), AArgs.front())) {
       service->Main(AArgs);
       return;
     }

@@ -8,6 +8,8 @@ char Upper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+}  // namespace
+
 bool SameText(std::string_view A, std::string_view B) {
   if (A.size() != B.size()) return false;
   for (std::size_t i = 0; i < A.size(); ++i) {
@@ -15,8 +17,6 @@ bool SameText(std::string_view A, std::string_view B) {
   }
   return true;
 }
-
-}  // namespace
 
 bool FindCmdLineSwitch(const std::vector<std::string>& AArgs, std::string_view AWord) {
   for (const std::string& arg : AArgs) {

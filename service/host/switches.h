@@ -14,6 +14,9 @@
 
 namespace service {
 
+// True when A and B are equal with the letters a to z folded to upper case.
+bool SameText(std::string_view A, std::string_view B);
+
 // True when one of AArgs is the switch AWord.
 bool FindCmdLineSwitch(const std::vector<std::string>& AArgs, std::string_view AWord);
 

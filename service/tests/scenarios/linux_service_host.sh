@@ -23,28 +23,9 @@ fail() {
   for f in "$work"/*.log; do [ -f "$f" ] && { echo "--- $f"; cat "$f"; }; done >&2
   exit 1
 }
-# wait_for WHAT COMMAND...: up to 10 s
-wait_for() {
-  local what=$1; shift
-  for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done
-  fail "timed out waiting for $what"
-}
+source "$(dirname "$0")/scenario_lib.sh"
 key='HKLM\Software\Tarnwick\Quillory\Server\Service'
 reg() { "$reg_tool" -registry "$work/registry" add "$key" "$@" /f >/dev/null; }
-free_port() {
-  local p
-  for _ in $(seq 1 50); do
-    p=$((20000 + RANDOM % 20000))
-    ss -Hltn "( sport = :$p )" | grep -q . || { echo "$p"; return; }
-  done
-  fail "no free port"
-}
-# request PORT LINE: the reply, CR LF removed
-request() {
-  timeout 5 bash -c "exec 3<>/dev/tcp/127.0.0.1/$1 && printf '%s\n' '$2' >&3 && cat <&3" | tr -d '\r'
-}
-answers() { [ "$(request "$1" getVersion 2>/dev/null)" = "2.0.0.56" ]; }
-listening() { ss -Hltn "( sport = :$1 )" | grep -q .; }
 notified() { grep -c "^$1\$" "$work/notify.log" 2>/dev/null || true; }
 at_least() { [ "$(notified "$1")" -ge "$2" ]; }
 

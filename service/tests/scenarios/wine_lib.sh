@@ -14,6 +14,7 @@ svc_key='HKLM\System\CurrentControlSet\Services\QuillorySvr'
 settings_key='HKLM\Software\Tarnwick\Quillory\Server\Service'
 svc_exe='C:\Program Files\Quillory Server\Service.exe'
 cleanups=()
+source "$(dirname "${BASH_SOURCE[0]}")/scenario_lib.sh"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -51,29 +52,7 @@ install_service() {
   cp "$1" "$folder/Service.exe"
 }
 
-# wait_for WHAT COMMAND...: up to 15 s
-wait_for() {
-  local what=$1; shift
-  for _ in $(seq 1 150); do "$@" && return 0; sleep 0.1; done
-  fail "timed out waiting for $what"
-}
-
-free_port() {
-  local p
-  for _ in $(seq 1 50); do
-    p=$((20000 + RANDOM % 20000))
-    ss -Hltn "( sport = :$p )" | grep -q . || { echo "$p"; return; }
-  done
-  fail "no free port"
-}
-listening() { ss -Hltn "( sport = :$1 )" | grep -q .; }
 state_is() { w sc query QuillorySvr | grep -q "STATE.*$1"; }
-
-# request PORT LINE: the reply from Linux over 127.0.0.1, CR LF removed.
-request() {
-  timeout 5 bash -c "exec 3<>/dev/tcp/127.0.0.1/$1 && printf '%s\n' '$2' >&3 && cat <&3" | tr -d '\r'
-}
-answers() { [ "$(request "$1" getVersion 2>/dev/null)" = "2.0.0.56" ]; }
 
 set_port() {
   w reg add "$settings_key" /v Port /t REG_DWORD /d "$1" /reg:32 /f >/dev/null
