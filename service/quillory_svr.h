@@ -39,7 +39,9 @@ class TQuillorySvr {
 
   TResolver HostByAddress;
 
-  // The client settings folder the settings commands work in.
+  // The client settings folder the settings commands work in, set from the
+  // configuration before the listener is activated and only read while it is
+  // active (ReadClientSettings / SaveClientSettings).
   std::string ClientSettingsDir;
 
   // Looks up the peer's host name and attaches its TDatas record. Throws when
