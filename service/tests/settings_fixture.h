@@ -99,7 +99,7 @@ inline std::vector<TExample> Examples() {
       {"lf", "x\ny", "readSettings lf", "x#dfCRLF#y#dfCRLF#", "x\ny"},
       {"cr", bom + "x\ry\r\n\r\nz", "readSettings cr", "x#dfCRLF#y#dfCRLF##dfCRLF#z#dfCRLF#",
        bom + "x\ry\r\n\r\nz"},
-      {"nul", std::string("a\nb\0c\nd", 7), "readSettings nul", "a#dfCRLF#b#dfCRLF#",
+      {"zero", std::string("a\nb\0c\nd", 7), "readSettings zero", "a#dfCRLF#b#dfCRLF#",
        std::string("a\nb\0c\nd", 7)},
       {"bad", "\xFF\xC3(", "readSettings bad", "\xEF\xBF\xBD\xEF\xBF\xBD(#dfCRLF#", "\xFF\xC3("},
       {"empty", "", "readSettings empty", "", ""},
