@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/file_system.h"
 #include "service/net/tcp_server.h"
 
 namespace service {
@@ -43,6 +44,10 @@ class TQuillorySvr {
   // configuration before the listener is activated and only read while it is
   // active (ReadClientSettings / SaveClientSettings).
   std::string ClientSettingsDir;
+
+  // The file system the settings commands use. Replaceable for tests and
+  // benchmarks; must outlive the listener's activity.
+  platform::TFileSystem* Files = &platform::SystemFileSystem();
 
   // Looks up the peer's host name and attaches its TDatas record. Throws when
   // the lookup fails (no record is left behind).

@@ -69,10 +69,10 @@ void TQuillorySvr::ServerDisconnect(TIdContext& AContext) {
 }
 
 std::string TQuillorySvr::ReadClientSettings(const std::string& ALine) {
-  return settings::TClientSettings(ClientSettingsDir, platform::SystemFileSystem()).Read(ALine);
+  return settings::TClientSettings(ClientSettingsDir, *Files).Read(ALine);
 }
 std::string TQuillorySvr::SaveClientSettings(const std::string& ALine) {
-  return settings::TClientSettings(ClientSettingsDir, platform::SystemFileSystem()).Save(ALine);
+  return settings::TClientSettings(ClientSettingsDir, *Files).Save(ALine);
 }
 
 }  // namespace service

@@ -1,5 +1,7 @@
 #include "service/settings/settings_text.h"
 
+#include <algorithm>
+
 #include "service/net/encoding.h"
 
 namespace service::settings {
@@ -7,13 +9,18 @@ namespace service::settings {
 namespace {
 
 // Calls AOnLine(line) for every line of AText, in order (see the header for
-// what a line is). A single pass; each line is a view into AText.
+// what a line is). Each line is a view into AText. The next CR and the next
+// LF are found with memchr and remembered until passed, so each byte is
+// scanned at most twice (once per character sought), however the breaks mix.
 template <typename F>
 void ForEachLine(std::string_view AText, F&& AOnLine) {
   AText = AText.substr(0, AText.find('\0'));
   std::size_t start = 0;
+  std::size_t next_cr = AText.find('\r'), next_lf = AText.find('\n');  // npos: none left
   for (;;) {
-    const std::size_t end = AText.find_first_of("\r\n", start);
+    if (next_cr < start) next_cr = AText.find('\r', start);
+    if (next_lf < start) next_lf = AText.find('\n', start);
+    const std::size_t end = std::min(next_cr, next_lf);
     if (end == std::string_view::npos) {
       if (start < AText.size()) AOnLine(AText.substr(start));
       return;
