@@ -1,7 +1,7 @@
 // bench_settings [FOLDER] [ROUNDS]: a 1 MiB settings text saved and read back
 // through the listener on loopback, beside a 1 MiB line answered with
 // "ungueltige Eingabe" in the same run, and the flush of such a file to disk
-// on its own. Also the conversions alone at 1 and 4 MiB, to show they are
+// on its own. Also the conversions alone at 1, 4 and 16 MiB, to show they are
 // linear. FOLDER (default: a new folder below the system's temporary folder)
 // decides which disk the flush goes to.
 #include <algorithm>
@@ -112,7 +112,7 @@ void Check(bool ACondition, const char* AWhat) {
 
 int main(int argc, char** argv) {
   namespace fs = std::filesystem;
-  const bool own_folder = argc < 2;
+  const bool own_folder = argc < 2 || argv[1][0] == 0;
   const fs::path folder =
       own_folder ? fs::temp_directory_path() / "quillory-bench-settings" : fs::path(argv[1]);
   const int rounds = argc > 2 ? std::atoi(argv[2]) : 20;
@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
               Median(unflushed_ms), Median(save_ratio));
 
   // The conversions alone: linear means 4 MiB costs about four times 1 MiB.
-  for (std::size_t mib : {1, 4}) {
+  for (std::size_t mib : {1, 4, 16}) {
     const std::string wire = SettingsText(mib << 20);
     const std::string file = service::settings::WireToFile(wire);
     std::vector<double> to_file, to_wire;
