@@ -104,6 +104,41 @@ class TFileSystem {
   virtual void SyncFolder(const std::string& AFolder) = 0;
 };
 
+// A file system that passes every call on to another one; tests and
+// benchmarks derive from it to change a few calls. Thread safety: as the
+// file system it forwards to.
+class TForwardingFileSystem : public TFileSystem {
+ public:
+  // ATarget must outlive this object.
+  explicit TForwardingFileSystem(TFileSystem& ATarget) : FTarget(ATarget) {}
+  bool DirectoryExists(const std::string& APath) override { return FTarget.DirectoryExists(APath); }
+  bool CreateDirectories(const std::string& APath) override {
+    return FTarget.CreateDirectories(APath);
+  }
+  bool FileExists(const std::string& APath) override { return FTarget.FileExists(APath); }
+  std::string ReadFile(const std::string& APath) override { return FTarget.ReadFile(APath); }
+  std::unique_ptr<TNewFile> CreateTempFile(const std::string& AFolder) override {
+    return FTarget.CreateTempFile(AFolder);
+  }
+  void SyncFolder(const std::string& AFolder) override { FTarget.SyncFolder(AFolder); }
+
+ private:
+  TFileSystem& FTarget;
+};
+
+// A new file that passes every call on to another one it owns.
+class TForwardingNewFile : public TNewFile {
+ public:
+  explicit TForwardingNewFile(std::unique_ptr<TNewFile> ATarget) : FTarget(std::move(ATarget)) {}
+  const std::string& Path() const override { return FTarget->Path(); }
+  void Write(std::string_view ABytes) override { FTarget->Write(ABytes); }
+  void Flush() override { FTarget->Flush(); }
+  void ReplaceTarget(const std::string& ATarget) override { FTarget->ReplaceTarget(ATarget); }
+
+ private:
+  std::unique_ptr<TNewFile> FTarget;
+};
+
 // The platform's real file system.
 class TSystemFileSystem final : public TFileSystem {
  public:

@@ -38,12 +38,16 @@ std::string Failure(std::string_view AMessage) {
   return reply;
 }
 
-std::string CannotWriteMessage(std::string_view APath, std::string_view AReason) {
+// "Datei "APath" kann nicht AWhat. " and the reason.
+std::string FileMessage(std::string_view APath, std::string_view AWhat, std::string_view AReason) {
   std::string message = "Datei \"";
-  message += APath;
-  message += "\" kann nicht geschrieben werden. ";
+  message.append(APath).append("\" kann nicht ").append(AWhat).append(". ");
   message += OneLineReason(AReason);
   return message;
+}
+
+std::string CannotWriteMessage(std::string_view APath, std::string_view AReason) {
+  return FileMessage(APath, "geschrieben werden", AReason);
 }
 
 // The key under which saves of APath exclude each other: Windows compares
@@ -61,11 +65,7 @@ std::string SaveKey(std::string_view APath, platform::TFileNameRules ARules) {
 }  // namespace
 
 std::string CannotCreateMessage(std::string_view APath, std::string_view AReason) {
-  std::string message = "Datei \"";
-  message += APath;
-  message += "\" kann nicht erstellt werden. ";
-  message += OneLineReason(AReason);
-  return message;
+  return FileMessage(APath, "erstellt werden", AReason);
 }
 
 TClientSettings::TClientSettings(std::string AFolder, platform::TFileSystem& AFiles)

@@ -119,56 +119,48 @@ TEST(CannotCreateMessage, ReasonLosesTrailingBlanksStopsAndControls) {
 }
 
 // The real file system with faults put in where a test wants them.
-class TFaultyFiles : public platform::TFileSystem {
+class TFaultyFiles : public platform::TForwardingFileSystem {
  public:
   enum TStep { None, Write, Flush, Replace, Sync };
   TStep FailAt = None;
   // Called inside Write before anything is written (to hold a save there).
   std::function<void()> BeforeWrite;
 
-  bool DirectoryExists(const std::string& APath) override { return Real().DirectoryExists(APath); }
-  bool CreateDirectories(const std::string& APath) override {
-    return Real().CreateDirectories(APath);
-  }
-  bool FileExists(const std::string& APath) override { return Real().FileExists(APath); }
-  std::string ReadFile(const std::string& APath) override { return Real().ReadFile(APath); }
+  TFaultyFiles() : TForwardingFileSystem(platform::SystemFileSystem()) {}
   std::unique_ptr<platform::TNewFile> CreateTempFile(const std::string& AFolder) override {
-    return std::make_unique<TFile>(*this, Real().CreateTempFile(AFolder));
+    return std::make_unique<TFile>(*this, TForwardingFileSystem::CreateTempFile(AFolder));
   }
   void SyncFolder(const std::string& AFolder) override {
     if (FailAt == Sync) throw platform::EFileError("Input/output error");
-    Real().SyncFolder(AFolder);
+    TForwardingFileSystem::SyncFolder(AFolder);
   }
 
  private:
-  static platform::TFileSystem& Real() { return platform::SystemFileSystem(); }
-
-  class TFile : public platform::TNewFile {
+  class TFile : public platform::TForwardingNewFile {
    public:
     TFile(TFaultyFiles& AOwner, std::unique_ptr<platform::TNewFile> AReal)
-        : FOwner(AOwner), FReal(std::move(AReal)) {}
-    const std::string& Path() const override { return FReal->Path(); }
+        : TForwardingNewFile(std::move(AReal)), FOwner(AOwner) {}
     void Write(std::string_view ABytes) override {
       if (FOwner.BeforeWrite) FOwner.BeforeWrite();
       if (FOwner.FailAt == TFaultyFiles::Write) {
-        FReal->Write(ABytes.substr(0, ABytes.size() / 2));  // torn: the disk filled up half-way
+        TForwardingNewFile::Write(
+            ABytes.substr(0, ABytes.size() / 2));  // the disk filled up half-way
         throw platform::EFileError("No space left on device");
       }
-      FReal->Write(ABytes);
+      TForwardingNewFile::Write(ABytes);
     }
     void Flush() override {
       if (FOwner.FailAt == TFaultyFiles::Flush)
         throw platform::EFileError("Input/output error.\r\n");
-      FReal->Flush();
+      TForwardingNewFile::Flush();
     }
     void ReplaceTarget(const std::string& ATarget) override {
       if (FOwner.FailAt == TFaultyFiles::Replace) throw platform::EFileError("Permission denied");
-      FReal->ReplaceTarget(ATarget);
+      TForwardingNewFile::ReplaceTarget(ATarget);
     }
 
    private:
     TFaultyFiles& FOwner;
-    std::unique_ptr<platform::TNewFile> FReal;
   };
 };
 
