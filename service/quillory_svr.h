@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/file_system.h"
 #include "service/host/service.h"
 #include "service/net/tcp_server.h"
 
@@ -59,8 +60,14 @@ class TQuillorySvr : public TService {
 
   TResolver HostByAddress;
 
-  // The client settings folder the settings commands work in.
+  // The client settings folder the settings commands work in, set from the
+  // configuration before the listener is activated and only read while it is
+  // active (ReadClientSettings / SaveClientSettings).
   std::string ClientSettingsDir;
+
+  // The file system the settings commands use. Replaceable for tests and
+  // benchmarks; must outlive the listener's activity.
+  platform::TFileSystem* Files = &platform::SystemFileSystem();
 
   // Looks up the peer's host name and attaches its TDatas record. Throws when
   // the lookup fails (no record is left behind).
