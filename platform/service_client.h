@@ -71,7 +71,7 @@ class TServiceManagerConnection {
 
   // Opens the service AName (UTF-8) with AAccess (TServiceAccess bits), or
   // nullptr when it is not installed or the access is refused.
-  virtual std::unique_ptr<TServiceHandle> OpenService(const std::string& AName,
+  virtual std::unique_ptr<TServiceHandle> Open(const std::string& AName,
                                                       uint32_t AAccess) = 0;
 };
 

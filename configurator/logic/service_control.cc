@@ -21,7 +21,7 @@ TServiceController::TServiceController(platform::TServiceControlManager& AManage
 bool TServiceController::ServiceIsRunning() {
   auto manager = FManager.Connect();
   if (!manager) return false;
-  auto service = manager->OpenService(FServiceName, platform::saQueryStatus);
+  auto service = manager->Open(FServiceName, platform::saQueryStatus);
   if (!service) return false;
   const std::optional<TServiceStatus> status = service->Query();
   return status && status->State == TServiceState::Running;
@@ -33,7 +33,7 @@ bool TServiceController::ServiceStartAndWait() {
   // The service handle is declared after the manager, so it is closed first.
   auto manager = FManager.Connect();
   if (manager) {
-    auto service = manager->OpenService(FServiceName, platform::saStart | platform::saQueryStatus);
+    auto service = manager->Open(FServiceName, platform::saStart | platform::saQueryStatus);
     if (service && service->Start()) {
       last = service->Query();
       if (last) timed_out = WaitFor(*service, *last, TServiceState::Running) == TWaitEnd::TimeLimit;
@@ -47,7 +47,7 @@ bool TServiceController::ServiceStopAndWait() {
   bool timed_out = false;
   auto manager = FManager.Connect();
   if (manager) {
-    auto service = manager->OpenService(FServiceName, platform::saStop | platform::saQueryStatus);
+    auto service = manager->Open(FServiceName, platform::saStop | platform::saQueryStatus);
     if (service) {
       bool accepted = false;
       last = service->Stop(accepted);

@@ -71,10 +71,6 @@ std::string StartFailure(int32_t APort);
 std::string FolderChangeMessage(std::string_view AOld, std::string_view AChosen,
                                 const std::function<bool(std::string_view)>& ADirectoryExists);
 
-// The text of the general error box for an error with AMessage: a full stop
-// is added when the last character sorts after it.
-std::string ErrorBoxText(std::string_view AMessage);
-
 }  // namespace configurator::texts
 
 #endif  // QUILLORY_CONFIGURATOR_LOGIC_TEXTS_H_

@@ -58,7 +58,7 @@ class TFakeConnection final : public platform::TServiceManagerConnection {
  public:
   explicit TFakeConnection(TScript& AScript) : FScript(AScript) {}
   ~TFakeConnection() override { FScript.Log.push_back("close manager"); }
-  std::unique_ptr<platform::TServiceHandle> OpenService(const std::string& AName,
+  std::unique_ptr<platform::TServiceHandle> Open(const std::string& AName,
                                                         uint32_t AAccess) override {
     FScript.Log.push_back("open " + AName + " " + std::to_string(AAccess));
     if (!FScript.Installed) return nullptr;

@@ -28,17 +28,6 @@ TEST(Texts, FolderChangeMessage) {
   EXPECT_EQ(FolderChangeMessage("", "C:\\Daten\\Neu", exists), "");
 }
 
-TEST(Texts, ErrorBoxAddsAFullStopOnlyAfterCharactersSortingAfterIt) {
-  EXPECT_EQ(ErrorBoxText("Fehler beim Setzen der Daten für 'Port'"),
-            "Fehler beim Setzen der Daten für 'Port'");  // the quote sorts before '.'
-  EXPECT_EQ(ErrorBoxText("Zugriff verweigert"), "Zugriff verweigert.");
-  EXPECT_EQ(ErrorBoxText("Fertig."), "Fertig.");
-  EXPECT_EQ(ErrorBoxText("Was nun?"), "Was nun?.");  // '?' sorts after '.'
-  EXPECT_EQ(ErrorBoxText("Ende!"), "Ende!");         // '!' sorts before it
-  EXPECT_EQ(ErrorBoxText("Größe"), "Größe.");
-  EXPECT_EQ(ErrorBoxText(""), "");
-}
-
 TEST(Texts, CaptionAndRightsNotice) {
   EXPECT_EQ(WindowCaption("2.0.0.56"), "Quillory Server - Version 2.0.0.56");
   EXPECT_EQ(VersionLine("2.0.0.56"), "Version 2.0.0.56");

@@ -62,7 +62,7 @@ class TWin32ManagerConnection final : public TServiceManagerConnection {
  public:
   explicit TWin32ManagerConnection(SC_HANDLE AHandle) : FHandle(AHandle) {}
 
-  std::unique_ptr<TServiceHandle> OpenService(const std::string& AName,
+  std::unique_ptr<TServiceHandle> Open(const std::string& AName,
                                               uint32_t AAccess) override {
     SC_HANDLE service = OpenServiceW(FHandle.Get(), win32::ToWide(AName).c_str(), AAccess);
     if (!service) return nullptr;

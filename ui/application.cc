@@ -1,0 +1,49 @@
+#include "ui/application.h"
+
+#include <commctrl.h>
+
+#include <utility>
+
+#include "platform/win32/wide.h"
+#include "ui/error_text.h"
+#include "ui/form.h"
+
+namespace ui {
+
+using platform::win32::ToWide;
+
+TApplication::TApplication(std::string ATitle) : FTitle(std::move(ATitle)) {
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&controls);
+}
+
+void TApplication::Run(TForm& AMainForm) {
+  FMainForm = &AMainForm;
+  if (!FTerminated) AMainForm.Show();
+  MSG message;
+  while (!FTerminated && AMainForm.Handle() && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    HWND main = AMainForm.Handle();
+    if (main && TranslateAcceleratorW(main, AMainForm.Accelerators(), &message)) continue;
+    if (main && IsDialogMessageW(main, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  FMainForm = nullptr;
+}
+
+void TApplication::Terminate() {
+  FTerminated = true;
+  PostQuitMessage(0);
+}
+
+int TApplication::ShowMessageBox(const std::string& AText, const std::string& ACaption, UINT AFlags) {
+  HWND owner = FMainForm ? FMainForm->Handle() : nullptr;
+  return MessageBoxW(owner, ToWide(AText).c_str(), ToWide(ACaption).c_str(), AFlags);
+}
+
+void TApplication::ShowException(const std::string& AMessage) {
+  ShowMessageBox(ErrorBoxText(AMessage), FTitle, MB_OK | MB_ICONERROR);
+}
+
+}  // namespace ui
