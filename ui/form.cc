@@ -31,14 +31,16 @@ TForm::TForm(const TFormArgs& AArgs)
   CreateHandle(nullptr, style, WS_EX_CONTROLPARENT, AArgs.WindowClassName);
 }
 
-TForm::~TForm() = default;
+TForm::~TForm() {
+  if (Handle()) ::SetMenu(Handle(), nullptr);  // the menu object frees its menu
+}
 
-void TForm::SetMenu(TMainMenu& AMenu) {
-  FMenu = &AMenu;
+void TForm::SetMenu(std::unique_ptr<TMainMenu> AMenu) {
+  FMenu = std::move(AMenu);
   // Keep the client area: the menu bar takes its height from the window.
   RECT client;
   GetClientRect(Handle(), &client);
-  ::SetMenu(Handle(), AMenu.Handle());
+  ::SetMenu(Handle(), FMenu->Handle());
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
   const DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE));
   AdjustWindowRectEx(&client, style, TRUE, ex_style);

@@ -1,5 +1,9 @@
 // A top-level window with a fixed single border, an optional main menu and
-// keyboard shortcuts.
+// keyboard shortcuts. A form is a main window: when its window is destroyed,
+// the application's message loop ends.
+//
+// A derived form whose handlers reach its own members calls DestroyHandle()
+// in its destructor, so that OnDestroy runs while those members exist.
 //
 // Thread safety: belongs to the window thread.
 #ifndef QUILLORY_UI_FORM_H_
@@ -36,9 +40,10 @@ class TForm : public TWidget {
 
   TApplication& Application() const { return *FApplication; }
 
-  // Gives the form its main menu (not owned; it must outlive the form's
-  // window). Its shortcuts become the form's shortcuts.
-  void SetMenu(TMainMenu& AMenu);
+  // Gives the form its main menu. Its shortcuts become the form's
+  // shortcuts.
+  void SetMenu(std::unique_ptr<TMainMenu> AMenu);
+  TMainMenu* Menu() const { return FMenu.get(); }
   // The accelerator table of the menu's shortcuts, or nullptr.
   HACCEL Accelerators() const;
 
@@ -64,7 +69,7 @@ class TForm : public TWidget {
   void Forget(TWidget* AWidget);
 
   TApplication* FApplication;
-  TMainMenu* FMenu = nullptr;
+  std::unique_ptr<TMainMenu> FMenu;
   TWidget* FFocused = nullptr;
 };
 

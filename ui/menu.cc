@@ -39,7 +39,8 @@ TMainMenu::TMainMenu(std::vector<TMenuItem> AItems) : FItems(std::move(AItems)) 
 
 TMainMenu::~TMainMenu() {
   if (FAccelerators) DestroyAcceleratorTable(FAccelerators);
-  // A menu still attached to a window is destroyed with the window.
+  // The form detaches the menu first, or its window is gone and took the
+  // menu along.
   if (FMenu && IsMenu(FMenu)) DestroyMenu(FMenu);
 }
 

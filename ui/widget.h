@@ -123,6 +123,11 @@ class TWidget {
   void CreateHandle(const wchar_t* AClassName, DWORD AStyle, DWORD AExStyle,
                     const wchar_t* AOwnClassName = L"TWidget");
 
+  // Destroys the window now (children included); see TForm.
+  void DestroyHandle() {
+    if (FHandle) DestroyWindow(FHandle);
+  }
+
   // The widget's own message handling; the default of WindowProc.
   virtual LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam);
   // A WM_COMMAND notification of this widget's native control (sent to its
