@@ -9,16 +9,16 @@ out=$1
 mkdir -p "$out"
 convert=/usr/bin/convert  # another "convert" may come first on PATH
 
-# A soft sky with a stylised quill on the left; the right and the bottom stay
-# calm, since the About page writes its texts there.
+# A soft sky with a stylised quill in the middle; the right and the bottom
+# stay calm, since the About page writes its texts there.
 $convert -size 550x229 gradient:'#cfdff2'-'#ffffff' \
   -fill '#1f3f6b' -draw 'rectangle 0,0 549,5' \
   -fill '#e8eef7' -stroke '#9db5d6' -strokewidth 2 \
-  -draw 'polygon 60,175 150,30 205,20 175,80 95,160' \
-  -stroke '#5d7fae' -strokewidth 3 -draw 'line 55,185 190,30' \
-  -stroke '#1f3f6b' -strokewidth 2 -draw 'line 40,205 62,176' \
+  -draw 'polygon 170,150 260,20 315,12 285,70 205,140' \
+  -stroke '#5d7fae' -strokewidth 3 -draw 'line 165,160 300,18' \
+  -stroke '#1f3f6b' -strokewidth 2 -draw 'line 150,178 172,150' \
   -fill none -stroke '#9db5d6' -strokewidth 2 \
-  -draw 'bezier 30,212 120,196 220,214 320,200' \
+  -draw 'bezier 130,184 200,170 280,190 350,176' \
   -quality 92 "$out/banner.jpg"
 
 # Pictures on magenta, drawn without anti-aliasing so that the transparent
