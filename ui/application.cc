@@ -23,9 +23,19 @@ void TApplication::Run(TForm& AMainForm) {
   if (!FTerminated) AMainForm.Show();
   MSG message;
   while (!FTerminated && AMainForm.Handle() && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // Keys reach the form's shortcuts only when they were meant for the form:
+    // other windows of this thread (the help viewer, say) keep their keys.
     HWND main = AMainForm.Handle();
-    if (main && TranslateAcceleratorW(main, AMainForm.Accelerators(), &message)) continue;
-    if (main && IsDialogMessageW(main, &message)) continue;
+    const bool for_form = main && (message.hwnd == main || IsChild(main, message.hwnd));
+    if (for_form) {
+      if (TranslateAcceleratorW(main, AMainForm.Accelerators(), &message)) continue;
+      if (message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+          (GetKeyState(VK_CONTROL) & 0x8000) &&
+          AMainForm.SelectNextPage(GetKeyState(VK_SHIFT) >= 0)) {
+        continue;
+      }
+      if (IsDialogMessageW(main, &message)) continue;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -25,8 +25,9 @@ class TApplication {
 
   // Shows AMainForm, unless Terminate() was called already, and runs the
   // message loop until the main form is destroyed or Terminate() is called.
-  // Keyboard navigation between controls and the main form's shortcuts are
-  // handled here.
+  // Keyboard navigation between controls (Tab, access keys, Ctrl+Tab and
+  // Ctrl+Shift+Tab between pages) and the main form's shortcuts are handled
+  // here.
   void Run(TForm& AMainForm);
 
   // Asks the message loop to end (at once, when it is not running yet).

@@ -4,6 +4,7 @@
 
 #include "ui/application.h"
 #include "ui/menu.h"
+#include "ui/page_control.h"
 
 namespace ui {
 namespace {
@@ -66,6 +67,30 @@ void TForm::Show() {
 }
 
 void TForm::Close() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
+
+namespace {
+
+TPageControl* FirstPageControl(TWidget& AWidget) {
+  for (TWidget* child : AWidget.Children()) {
+    if (auto* pages = dynamic_cast<TPageControl*>(child)) return pages;
+    if (TPageControl* inner = FirstPageControl(*child)) return inner;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool TForm::SelectNextPage(bool AForward) {
+  TPageControl* control = FirstPageControl(*this);
+  if (!control || control->Pages().empty()) return false;
+  const auto& pages = control->Pages();
+  const size_t count = pages.size();
+  size_t index = 0;
+  while (index < count && pages[index] != control->ActivePage()) ++index;
+  index = index == count ? 0 : (index + (AForward ? 1 : count - 1)) % count;
+  control->SetActivePage(pages[index]);
+  return true;
+}
 
 void TForm::ShowException(const std::string& AMessage) { FApplication->ShowException(AMessage); }
 

@@ -55,6 +55,10 @@ class TForm : public TWidget {
   TNotifyEvent OnShow;
   TNotifyEvent OnDestroy;  // the window is being destroyed
 
+  // Brings the next (AForward) or previous page of the form's first page
+  // control to view, wrapping around. False when the form has none.
+  bool SelectNextPage(bool AForward);
+
   // Shows AMessage in the application's general error box.
   void ShowException(const std::string& AMessage);
 

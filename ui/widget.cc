@@ -266,6 +266,10 @@ void TWidget::SetFocus() {
   if (FHandle) ::SetFocus(FHandle);
 }
 
+void TWidget::BringToFront() {
+  if (FHandle) SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void TWidget::PaintBackground(HDC ADc, const RECT& ARect) {
   TBrushHandle brush(CreateSolidBrush(Color().Resolve()));
   FillRect(ADc, &ARect, brush.Get());

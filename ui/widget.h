@@ -99,6 +99,8 @@ class TWidget {
   // message loop soon.
   void Repaint();
   void SetFocus();
+  // Puts the widget above its siblings.
+  void BringToFront();
 
   // The window procedure of this widget; see the file comment.
   TWndProc WindowProc;

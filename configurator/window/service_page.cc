@@ -13,6 +13,7 @@ void TFrmServerConf::CreateServerPage() {
       ui::TLabelArgs{{page, 40, 24, 0, 0, texts::kStatusLabel, 0}});
   ServerLED = std::make_unique<ui::TImage>(ui::TImageArgs{{page, 160, 24, 16, 16, "", 0}, true});
   ServerLED->SetImageListPicture(imgl_Server, kLedRed);
+  ServerLED->BringToFront();  // the light stays visible where a long label reaches it
   lbPort = std::make_unique<ui::TLabel>(ui::TLabelArgs{{page, 40, 60, 0, 0, texts::kPortLabel, 0}});
   edPort = std::make_unique<ui::TSpinEdit>(
       ui::TSpinEditArgs{{page, 112, 60, 121, 21, "", 0}, kPortMin, kPortMax, 1, 0});
