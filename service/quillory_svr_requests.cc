@@ -27,7 +27,9 @@ void ReleaseRecord(TIdContext& AContext) {
 
 }  // namespace
 
-TQuillorySvr::TQuillorySvr() : HostByAddress(&platform::HostByAddress) {
+TQuillorySvr::TQuillorySvr() : TService(kServiceName), HostByAddress(&platform::HostByAddress) {
+  DisplayName = kDisplayName;
+  OnExecute = [this](TService& ASender) { ServiceExecute(ASender); };
   Server.DefaultPort = 6666;
   Server.MaxConnections = 1000;
   Server.OnConnect = [this](TIdContext& c) { ServerConnect(c); };
