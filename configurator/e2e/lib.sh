@@ -79,12 +79,19 @@ pixel_at() {
   /usr/bin/convert "$work/pixel.png" -format '%[hex:p{'$((wx + page_dx + $1))','$((wy + page_dy + $2))'}]' info: | cut -c1-6
 }
 
-# wait_for SECONDS COMMAND...: polls COMMAND until it succeeds.
+# pixel_is X Y RRGGBB, port_is N: conditions for wait_for.
+pixel_is() { [ "$(pixel_at "$1" "$2")" = "$3" ]; }
+port_is() { [ "$(registry_port)" = "$1" ]; }
+
+# wait_for SECONDS COMMAND...: polls COMMAND until it succeeds (COMMAND is
+# run anew each time, so give it a function, not an expanded value).
 wait_for() {
-  local limit=$1
+  local deadline=$((SECONDS + $1))
   shift
-  for _ in $(seq $((limit * 5))); do "$@" && return 0; sleep 0.2; done
-  return 1
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
 }
 
 # registry_port: the stored port in decimal, or nothing.

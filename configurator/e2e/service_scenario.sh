@@ -31,6 +31,8 @@ ask_version() {
 }
 
 port_closed() { ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; }
+state_is() { [ "$(service_state)" = "$1" ]; }
+version_is() { [ "$(ask_version)" = "$1" ]; }
 
 # A persistent session, so that the service outlives the commands that
 # start it; the session's first process hands its output to services.exe.
@@ -42,23 +44,23 @@ timeout 60 wine "$bin/Service.exe" /INSTALL /SILENT >/dev/null 2>&1 || fail "Ser
 timeout 30 wine reg add 'HKLM\Software\Tarnwick\Quillory\Server\Service' /v Port /t REG_DWORD \
   /d "$port" /f /reg:32 >/dev/null 2>&1
 [ "$(service_state)" = STOPPED ] || timeout 60 wine sc stop QuillorySvr >/dev/null 2>&1
-wait_for 30 test "$(service_state)" = STOPPED || fail "the service is not stopped before the test"
+wait_for 30 state_is STOPPED || fail "the service is not stopped before the test"
 log "service installed, port $port"
 
 start_configurator
 xdotool key --window "$win" ctrl+Tab
-wait_for 10 test "$(pixel_at 167 31)" = "D42020" || fail "the light is not red for the stopped service"
+wait_for 10 pixel_is 167 31 D42020 || fail "the light is not red for the stopped service"
 
 click_page 510 436  # Dienst starten
-wait_for 60 test "$(pixel_at 167 31)" = "20B030" || fail "the light did not turn green after the start"
+wait_for 60 pixel_is 167 31 20B030 || fail "the light did not turn green after the start"
 [ "$(service_state)" = RUNNING ] || fail "sc query says $(service_state) after the start"
-wait_for 30 test "$(ask_version)" = "$version" || fail "the service does not answer on port $port"
+wait_for 30 version_is "$version" || fail "the service does not answer on port $port"
 shot service-running
 log "Dienst starten: RUNNING, getVersion answers $(ask_version)"
 
 click_page 365 436  # Dienst stoppen
-wait_for 60 test "$(pixel_at 167 31)" = "D42020" || fail "the light did not turn red after the stop"
-wait_for 30 test "$(service_state)" = STOPPED || fail "sc query says $(service_state) after the stop"
+wait_for 60 pixel_is 167 31 D42020 || fail "the light did not turn red after the stop"
+wait_for 30 state_is STOPPED || fail "sc query says $(service_state) after the stop"
 wait_for 30 port_closed || fail "port $port still open after the stop"
 log "Dienst stoppen: STOPPED, port closed"
 

@@ -39,9 +39,8 @@ log "F1 on the About page: topic 1010"
 close_help
 
 xdotool key --window "$win" ctrl+Tab
-sleep 1
+wait_for 10 pixel_is 167 31 D42020 || fail "the light is not red without the service"
 shot serverdienst
-[ "$(pixel_at 167 31)" = "D42020" ] || fail "the light is not red without the service"
 
 xdotool key --window "$win" F1
 wait_for 20 help_opened 3e8 serverdienst.htm || fail "F1 on the service page did not open topic 1000"
@@ -52,14 +51,14 @@ close_help
 [ "$(registry_port)" = 6666 ] || fail "port not stored when the page was shown"
 click_page 150 70
 xdotool key --window "$win" End BackSpace BackSpace BackSpace BackSpace 7 0 0 1
-wait_for 10 test "$(registry_port)" = 7001 || fail "typed port 7001 not stored (is $(registry_port))"
+wait_for 10 port_is 7001 || fail "typed port 7001 not stored (is $(registry_port))"
 log "typed 7001: stored"
 xdotool key --window "$win" 0
-wait_for 10 test "$(registry_port)" = 65535 || fail "70010 not limited to 65535"
+wait_for 10 port_is 65535 || fail "70010 not limited to 65535"
 xdotool key --window "$win" End BackSpace BackSpace BackSpace BackSpace BackSpace
-wait_for 10 test "$(registry_port)" = 0 || fail "an empty field does not store 0"
+wait_for 10 port_is 0 || fail "an empty field does not store 0"
 xdotool key --window "$win" 6 6 6 7
-wait_for 10 test "$(registry_port)" = 6667 || fail "typed port 6667 not stored"
+wait_for 10 port_is 6667 || fail "typed port 6667 not stored"
 log "limits: 70010 stored 65535, empty stored 0"
 
 # "Dienst starten" without the service: the failure names the port.
@@ -67,7 +66,7 @@ click_page 510 436
 text=$(message_box_text) || fail "no message box after Dienst starten"
 [ "$text" = "Der Server konnte nicht auf Port: 6667 gestartet werden!" ] || fail "message: '$text'"
 log "start without service: $text"
-wait_for 10 test "$(pixel_at 167 31)" = "D42020" || fail "the light is not red after the failed start"
+wait_for 10 pixel_is 167 31 D42020 || fail "the light is not red after the failed start"
 
 # Closing saves both values once more.
 timeout 30 wine reg delete 'HKLM\Software\Tarnwick\Quillory\Server\Service' /v ClientSettings /f /reg:32 \
