@@ -13,13 +13,17 @@ constexpr uint32_t kFixedSignature = 0xFEEF04BD;
 constexpr size_t kFixedPartSize = 52;
 constexpr size_t kBlockHeaderSize = 6;
 
-uint16_t Word(const uint8_t* AData) { return static_cast<uint16_t>(AData[0] | (AData[1] << 8)); }
+uint16_t Word(const uint8_t* AData) {
+  return static_cast<uint16_t>(AData[0] | (AData[1] << 8));
+}
 
 uint32_t DoubleWord(const uint8_t* AData) {
   return static_cast<uint32_t>(Word(AData)) | (static_cast<uint32_t>(Word(AData + 2)) << 16);
 }
 
-size_t AlignUp(size_t AOffset) { return (AOffset + 3) & ~static_cast<size_t>(3); }
+size_t AlignUp(size_t AOffset) {
+  return (AOffset + 3) & ~static_cast<size_t>(3);
+}
 
 // Appends the UTF-8 form of the UTF-16 code units at AData (ACount units).
 // An unpaired surrogate becomes U+FFFD.
@@ -58,12 +62,12 @@ void AppendUtf8(const uint8_t* AData, size_t ACount, std::string& AOut) {
 // One block, located inside the resource. Offsets are relative to the start
 // of the resource, so that alignment is computed the way the writer did.
 struct TBlock {
-  std::string Key;          // UTF-8
-  size_t ValueOffset = 0;   // where the value starts
-  size_t ValueSize = 0;     // in bytes, cut at the block's end
+  std::string Key;         // UTF-8
+  size_t ValueOffset = 0;  // where the value starts
+  size_t ValueSize = 0;    // in bytes, cut at the block's end
   uint16_t Type = 0;
   size_t ChildrenOffset = 0;
-  size_t End = 0;           // one past the block's last byte
+  size_t End = 0;  // one past the block's last byte
 };
 
 class TBlockReader {
@@ -192,13 +196,20 @@ TVersionParse ParseVersionInfo(const uint8_t* AData, size_t ASize, TVersionInfo&
 
 std::string VersionValue(const TVersionInfo& AInfo, uint8_t ASelector) {
   switch (ASelector) {
-    case 0: return StringEntry(AInfo, "FileVersion");
-    case 1: return StringEntry(AInfo, "FileDescription");
-    case 2: return StringEntry(AInfo, "ProductName");
-    case 3: return StringEntry(AInfo, "ProductVersion");
-    case 4: return FourWords(AInfo.FileVersionMS, AInfo.FileVersionLS);
-    case 5: return FourWords(AInfo.ProductVersionMS, AInfo.ProductVersionLS);
-    default: return {};
+    case 0:
+      return StringEntry(AInfo, "FileVersion");
+    case 1:
+      return StringEntry(AInfo, "FileDescription");
+    case 2:
+      return StringEntry(AInfo, "ProductName");
+    case 3:
+      return StringEntry(AInfo, "ProductVersion");
+    case 4:
+      return FourWords(AInfo.FileVersionMS, AInfo.FileVersionLS);
+    case 5:
+      return FourWords(AInfo.ProductVersionMS, AInfo.ProductVersionLS);
+    default:
+      return {};
   }
 }
 

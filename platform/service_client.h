@@ -18,25 +18,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/service_control.h"  // TServiceState, TServiceStatus
+
 namespace platform {
-
-// The service states as the service control manager reports them.
-enum class TServiceState : uint32_t {
-  Stopped = 1,
-  StartPending = 2,
-  StopPending = 3,
-  Running = 4,
-  ContinuePending = 5,
-  PausePending = 6,
-  Paused = 7,
-};
-
-// One status report of a service.
-struct TServiceStatus {
-  TServiceState State = TServiceState::Stopped;
-  uint32_t CheckPoint = 0;  // grows while a pending operation makes progress
-  uint32_t WaitHint = 0;    // milliseconds until the next report is due
-};
 
 // Access rights asked of a service when it is opened (combinable).
 enum TServiceAccess : uint32_t {
@@ -71,8 +55,7 @@ class TServiceManagerConnection {
 
   // Opens the service AName (UTF-8) with AAccess (TServiceAccess bits), or
   // nullptr when it is not installed or the access is refused.
-  virtual std::unique_ptr<TServiceHandle> Open(const std::string& AName,
-                                                      uint32_t AAccess) = 0;
+  virtual std::unique_ptr<TServiceHandle> Open(const std::string& AName, uint32_t AAccess) = 0;
 };
 
 // The service control manager.

@@ -47,7 +47,8 @@ void TApplication::Terminate() {
   PostQuitMessage(0);
 }
 
-int TApplication::ShowMessageBox(const std::string& AText, const std::string& ACaption, UINT AFlags) {
+int TApplication::ShowMessageBox(const std::string& AText, const std::string& ACaption,
+                                 UINT AFlags) {
   HWND owner = FMainForm ? FMainForm->Handle() : nullptr;
   return MessageBoxW(owner, ToWide(AText).c_str(), ToWide(ACaption).c_str(), AFlags);
 }

@@ -10,7 +10,9 @@ constexpr int kGlyphSpacing = 4;
 }  // namespace
 
 TButton::TButton(const TButtonArgs& AArgs)
-    : TWidget(AArgs.Widget), FGlyphs(AArgs.Glyphs), FGlyphIndex(AArgs.Glyphs ? AArgs.GlyphIndex : -1) {
+    : TWidget(AArgs.Widget),
+      FGlyphs(AArgs.Glyphs),
+      FGlyphIndex(AArgs.Glyphs ? AArgs.GlyphIndex : -1) {
   CreateHandle(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0);
 }
 

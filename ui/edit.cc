@@ -17,7 +17,8 @@ constexpr int kLabelSpacing = 3;
 TEdit::TEdit(const TEditArgs& AArgs) : TWidget(AArgs.Widget) {
   SetParentColor(false);
   SetColor(TColor::System(COLOR_WINDOW));
-  CreateHandle(L"EDIT", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (AArgs.ReadOnly ? ES_READONLY : 0),
+  CreateHandle(L"EDIT",
+               WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (AArgs.ReadOnly ? ES_READONLY : 0),
                WS_EX_CLIENTEDGE);
 }
 
@@ -61,9 +62,8 @@ TSpinEdit::TSpinEdit(const TSpinEditArgs& AArgs)
       FMax(AArgs.MaxValue),
       FIncrement(AArgs.Increment) {
   const TWidgetArgs& w = AArgs.Widget;
-  FArrows = std::make_unique<TUpDown>(
-      *this, TWidgetArgs{w.Parent, w.Left + w.Width - kArrowsWidth, w.Top, kArrowsWidth, w.Height,
-                         "", 0});
+  FArrows = std::make_unique<TUpDown>(*this, TWidgetArgs{w.Parent, w.Left + w.Width - kArrowsWidth,
+                                                         w.Top, kArrowsWidth, w.Height, "", 0});
 }
 
 void TSpinEdit::DoExit() {
@@ -71,9 +71,13 @@ void TSpinEdit::DoExit() {
   TEdit::DoExit();
 }
 
-int32_t TSpinEdit::Value() const { return NumericValue(Text(), FMin, FMax); }
+int32_t TSpinEdit::Value() const {
+  return NumericValue(Text(), FMin, FMax);
+}
 
-void TSpinEdit::SetValue(int32_t AValue) { SetText(std::to_string(std::clamp(AValue, FMin, FMax))); }
+void TSpinEdit::SetValue(int32_t AValue) {
+  SetText(std::to_string(std::clamp(AValue, FMin, FMax)));
+}
 
 void TSpinEdit::Step(int ADirection) {
   const int64_t next = int64_t{Value()} + int64_t{ADirection} * FIncrement;

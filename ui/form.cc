@@ -49,7 +49,9 @@ void TForm::SetMenu(std::unique_ptr<TMainMenu> AMenu) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HACCEL TForm::Accelerators() const { return FMenu ? FMenu->Accelerators() : nullptr; }
+HACCEL TForm::Accelerators() const {
+  return FMenu ? FMenu->Accelerators() : nullptr;
+}
 
 void TForm::Show() {
   RECT window;
@@ -66,7 +68,9 @@ void TForm::Show() {
   if (OnShow) OnShow();
 }
 
-void TForm::Close() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
+void TForm::Close() {
+  PostMessageW(Handle(), WM_CLOSE, 0, 0);
+}
 
 namespace {
 
@@ -92,7 +96,9 @@ bool TForm::SelectNextPage(bool AForward) {
   return true;
 }
 
-void TForm::ShowException(const std::string& AMessage) { FApplication->ShowException(AMessage); }
+void TForm::ShowException(const std::string& AMessage) {
+  FApplication->ShowException(AMessage);
+}
 
 void TForm::FocusMovedTo(TWidget* AWidget) {
   TWidget* previous = FFocused;

@@ -86,8 +86,9 @@ TBitmapHandle LoadJpegResource(const wchar_t* AName) {
   OLE_HANDLE handle = 0;
   picture->get_Handle(&handle);
   // The picture owns its bitmap; keep a copy of our own.
-  TBitmapHandle bitmap(static_cast<HBITMAP>(
-      CopyImage(reinterpret_cast<HANDLE>(static_cast<uintptr_t>(handle)), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  TBitmapHandle bitmap(
+      static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<uintptr_t>(handle)),
+                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   picture->Release();
   if (!bitmap.Get()) throw std::runtime_error("Bild nicht lesbar");
   return bitmap;

@@ -7,11 +7,15 @@
 namespace ui {
 
 TImageList::TImageList(int AWidth, int AHeight)
-    : FWidth(AWidth), FHeight(AHeight), FList(ImageList_Create(AWidth, AHeight, ILC_COLOR24 | ILC_MASK, 4, 4)) {
+    : FWidth(AWidth),
+      FHeight(AHeight),
+      FList(ImageList_Create(AWidth, AHeight, ILC_COLOR24 | ILC_MASK, 4, 4)) {
   if (!FList) throw std::runtime_error("Bildliste konnte nicht angelegt werden");
 }
 
-TImageList::~TImageList() { ImageList_Destroy(FList); }
+TImageList::~TImageList() {
+  ImageList_Destroy(FList);
+}
 
 void TImageList::AddFromResource(const wchar_t* AName, COLORREF AMask) {
   TBitmapHandle bitmap(static_cast<HBITMAP>(
@@ -21,7 +25,9 @@ void TImageList::AddFromResource(const wchar_t* AName, COLORREF AMask) {
   }
 }
 
-int TImageList::Count() const { return ImageList_GetImageCount(FList); }
+int TImageList::Count() const {
+  return ImageList_GetImageCount(FList);
+}
 
 void TImageList::Draw(HDC ADc, int AX, int AY, int AIndex) const {
   ImageList_Draw(FList, AIndex, ADc, AX, AY, ILD_TRANSPARENT);

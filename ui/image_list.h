@@ -5,6 +5,7 @@
 #define QUILLORY_UI_IMAGE_LIST_H_
 
 #include <windows.h>
+// after windows.h
 #include <commctrl.h>
 
 namespace ui {

@@ -33,7 +33,8 @@ std::wstring TShortCut::Text() const {
 TMainMenu::TMainMenu(std::vector<TMenuItem> AItems) : FItems(std::move(AItems)) {
   FMenu = Build(FItems, true);
   if (!FAccelTable.empty()) {
-    FAccelerators = CreateAcceleratorTableW(FAccelTable.data(), static_cast<int>(FAccelTable.size()));
+    FAccelerators =
+        CreateAcceleratorTableW(FAccelTable.data(), static_cast<int>(FAccelTable.size()));
   }
 }
 

@@ -5,7 +5,9 @@
 namespace ui {
 namespace {
 
-bool IsBlank(char AChar) { return AChar == ' ' || AChar == '\t'; }
+bool IsBlank(char AChar) {
+  return AChar == ' ' || AChar == '\t';
+}
 
 // The number AText holds, saturated to 64 bits' worth of digits far beyond
 // any 32-bit range; nullopt when it is no number.

@@ -85,6 +85,8 @@ TTabSheet::TTabSheet(const TTabSheetArgs& AArgs)
   FPageControl->AddPage(this);
 }
 
-TTabSheet::~TTabSheet() { FPageControl->RemovePage(this); }
+TTabSheet::~TTabSheet() {
+  FPageControl->RemovePage(this);
+}
 
 }  // namespace ui

@@ -51,7 +51,8 @@ TWidget::~TWidget() {
   for (TWidget* child : FChildren) child->FParent = nullptr;
   if (FHandle) {
     SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
-    if (FNativeProc) SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FNativeProc));
+    if (FNativeProc)
+      SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FNativeProc));
     DestroyWindow(FHandle);
   }
 }
@@ -183,7 +184,9 @@ void TWidget::SetParentColor(bool AOn) {
   Invalidate();
 }
 
-const TFont& TWidget::Font() const { return FParentFont && FParent ? FParent->Font() : FFont; }
+const TFont& TWidget::Font() const {
+  return FParentFont && FParent ? FParent->Font() : FFont;
+}
 
 void TWidget::SetFont(const TFont& AFont) {
   FFont = AFont;
@@ -235,7 +238,8 @@ RECT TWidget::BoundsRect() const {
             FInitial.Top + FInitial.Height};
   if (!FHandle) return rect;
   GetWindowRect(FHandle, &rect);
-  if (FParent && FParent->Handle()) MapWindowPoints(nullptr, FParent->Handle(), reinterpret_cast<POINT*>(&rect), 2);
+  if (FParent && FParent->Handle())
+    MapWindowPoints(nullptr, FParent->Handle(), reinterpret_cast<POINT*>(&rect), 2);
   return rect;
 }
 
@@ -247,7 +251,9 @@ void TWidget::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (FHandle) MoveWindow(FHandle, ALeft, ATop, AWidth, AHeight, TRUE);
 }
 
-bool TWidget::Visible() const { return FHandle && IsWindowVisible(FHandle); }
+bool TWidget::Visible() const {
+  return FHandle && IsWindowVisible(FHandle);
+}
 
 void TWidget::SetVisible(bool AVisible) {
   if (FHandle) ShowWindow(FHandle, AVisible ? SW_SHOW : SW_HIDE);
@@ -259,7 +265,8 @@ void TWidget::Invalidate() {
 
 void TWidget::Repaint() {
   if (!FHandle) return;
-  RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RedrawWindow(FHandle, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void TWidget::SetFocus() {
@@ -267,7 +274,8 @@ void TWidget::SetFocus() {
 }
 
 void TWidget::BringToFront() {
-  if (FHandle) SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (FHandle)
+    SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWidget::PaintBackground(HDC ADc, const RECT& ARect) {

@@ -87,8 +87,7 @@ TEST(VersionInfo, DamagedResourcesAreReported) {
   std::vector<uint8_t> long_entry = good;
   long_entry[152] = 0xF0;
   long_entry[153] = 0x7F;
-  EXPECT_EQ(ParseVersionInfo(long_entry.data(), long_entry.size(), info),
-            TVersionParse::Truncated);
+  EXPECT_EQ(ParseVersionInfo(long_entry.data(), long_entry.size(), info), TVersionParse::Truncated);
 }
 
 TEST(FileVersionValue, MissingFileAndFileWithoutResourceRaiseTheirErrors) {

@@ -36,8 +36,9 @@ class TVersionResourceBuilder {
   std::vector<uint8_t> Build() const {
     std::vector<uint8_t> out;
     const size_t root = Begin(out, "VS_VERSION_INFO", 52, 0);
-    const uint32_t fixed[13] = {FSignature, 0x00010000, FFile[0], FFile[1], FProduct[0],
-                                FProduct[1], 0x3F, 0, 0x40004, 1, 0, 0, 0};
+    const uint32_t fixed[13] = {FSignature,  0x00010000, FFile[0], FFile[1], FProduct[0],
+                                FProduct[1], 0x3F,       0,        0x40004,  1,
+                                0,           0,          0};
     for (uint32_t v : fixed) PutDoubleWord(out, v);
     if (!FTables.empty()) {
       Align(out);

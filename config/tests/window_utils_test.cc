@@ -43,7 +43,8 @@ class TFakeDesktop final : public platform::TForegroundSystem {
   void BringToTop(platform::TWindowId) override { Log.push_back("top"); }
   void SetForeground(platform::TWindowId AWindow) override {
     Log.push_back("foreground");
-    if ((Attached && SetForegroundWorksWhenAttached) || (LockTimeout == 0 && LockTimeoutZeroWorks)) {
+    if ((Attached && SetForegroundWorksWhenAttached) ||
+        (LockTimeout == 0 && LockTimeoutZeroWorks)) {
       Front = AWindow;
     }
   }

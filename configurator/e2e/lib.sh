@@ -7,7 +7,7 @@
 log() { echo "[$scenario] $*"; }
 fail() {
   echo "[$scenario] FAIL: $*" >&2
-  shot "failure"
+  shot "$scenario-failure"
   exit 1
 }
 
@@ -16,6 +16,7 @@ scenario_begin() {
   mkdir -p "$3" "$4"
   bin=$(cd "$2" && pwd) artifacts=$(cd "$3" && pwd) work=$(cd "$4" && pwd)
   root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+  rm -f "$artifacts/configurator-$scenario-failure.png"
   file "$bin/Configurator.exe" | grep -q 'PE32+' || { echo "Configurator.exe missing or not 64-bit" >&2; exit 1; }
 
   export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
@@ -78,6 +79,17 @@ pixel_at() {
   /usr/bin/import -display "$DISPLAY" -window root "$work/pixel.png" 2>/dev/null
   /usr/bin/convert "$work/pixel.png" -format '%[hex:p{'$((wx + page_dx + $1))','$((wy + page_dy + $2))'}]' info: | cut -c1-6
 }
+
+# area_has X Y W H RRGGBB: the colour appears in that area of the page.
+area_has() {
+  window_origin
+  /usr/bin/import -display "$DISPLAY" -window root "$work/area.png" 2>/dev/null
+  /usr/bin/convert "$work/area.png" -crop "$3x$4+$((wx + page_dx + $1))+$((wy + page_dy + $2))" \
+    -unique-colors txt:- | grep -qi "#$5"
+}
+
+# not COMMAND...: succeeds when COMMAND fails (for wait_for).
+not() { ! "$@"; }
 
 # pixel_is X Y RRGGBB, port_is N: conditions for wait_for.
 pixel_is() { [ "$(pixel_at "$1" "$2")" = "$3" ]; }

@@ -13,10 +13,11 @@ int TSystemClock::CurrentYear() {
 }
 
 TClock::TDuration TSystemClock::Elapsed() {
-  return std::chrono::duration_cast<TDuration>(
-      std::chrono::steady_clock::now().time_since_epoch());
+  return std::chrono::duration_cast<TDuration>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
-void TSystemClock::Sleep(TDuration ADuration) { std::this_thread::sleep_for(ADuration); }
+void TSystemClock::Sleep(TDuration ADuration) {
+  std::this_thread::sleep_for(ADuration);
+}
 
 }  // namespace configurator

@@ -10,9 +10,8 @@ using platform::TServiceAccess;
 using platform::TServiceState;
 using platform::TServiceStatus;
 
-TServiceController::TServiceController(platform::TServiceControlManager& AManager,
-                                       TClock& AClock, std::string AServiceName,
-                                       TClock::TDuration AWaitLimit)
+TServiceController::TServiceController(platform::TServiceControlManager& AManager, TClock& AClock,
+                                       std::string AServiceName, TClock::TDuration AWaitLimit)
     : FManager(AManager),
       FClock(AClock),
       FServiceName(std::move(AServiceName)),
@@ -24,7 +23,7 @@ bool TServiceController::ServiceIsRunning() {
   auto service = manager->Open(FServiceName, platform::saQueryStatus);
   if (!service) return false;
   const std::optional<TServiceStatus> status = service->Query();
-  return status && status->State == TServiceState::Running;
+  return status && status->CurrentState == TServiceState::Running;
 }
 
 bool TServiceController::ServiceStartAndWait() {
@@ -39,7 +38,7 @@ bool TServiceController::ServiceStartAndWait() {
       if (last) timed_out = WaitFor(*service, *last, TServiceState::Running) == TWaitEnd::TimeLimit;
     }
   }
-  return !timed_out && last && last->State == TServiceState::Running;
+  return !timed_out && last && last->CurrentState == TServiceState::Running;
 }
 
 bool TServiceController::ServiceStopAndWait() {
@@ -54,26 +53,25 @@ bool TServiceController::ServiceStopAndWait() {
       if (accepted) {
         if (std::optional<TServiceStatus> now = service->Query()) {
           last = now;
-          timed_out =
-              WaitFor(*service, *last, TServiceState::Stopped) == TWaitEnd::TimeLimit;
+          timed_out = WaitFor(*service, *last, TServiceState::Stopped) == TWaitEnd::TimeLimit;
         }
       }
     }
   }
-  return !timed_out && last && last->State == TServiceState::Running;
+  return !timed_out && last && last->CurrentState == TServiceState::Running;
 }
 
 TServiceController::TWaitEnd TServiceController::WaitFor(platform::TServiceHandle& AService,
                                                          TServiceStatus& ALast,
                                                          TServiceState ATarget) {
   const TClock::TDuration deadline = FClock.Elapsed() + FWaitLimit;
-  while (ALast.State != ATarget) {
+  while (ALast.CurrentState != ATarget) {
     const TClock::TDuration now = FClock.Elapsed();
     if (now >= deadline) return TWaitEnd::TimeLimit;
     const uint32_t checkpoint = ALast.CheckPoint;
     // One full wait hint, but never a busy loop and never past the limit.
-    TClock::TDuration pause = std::max<TClock::TDuration>(
-        TClock::TDuration(ALast.WaitHint), kMinPollInterval);
+    TClock::TDuration pause =
+        std::max<TClock::TDuration>(TClock::TDuration(ALast.WaitHint), kMinPollInterval);
     FClock.Sleep(std::min(pause, deadline - now));
     const std::optional<TServiceStatus> next = AService.Query();
     if (!next) return TWaitEnd::GaveUp;

@@ -59,7 +59,7 @@ class TFakeConnection final : public platform::TServiceManagerConnection {
   explicit TFakeConnection(TScript& AScript) : FScript(AScript) {}
   ~TFakeConnection() override { FScript.Log.push_back("close manager"); }
   std::unique_ptr<platform::TServiceHandle> Open(const std::string& AName,
-                                                        uint32_t AAccess) override {
+                                                 uint32_t AAccess) override {
     FScript.Log.push_back("open " + AName + " " + std::to_string(AAccess));
     if (!FScript.Installed) return nullptr;
     return std::make_unique<TFakeService>(FScript);
@@ -82,7 +82,11 @@ class TFakeManager final : public platform::TServiceControlManager {
 };
 
 TServiceStatus Status(TState AState, uint32_t ACheckPoint = 0, uint32_t AWaitHint = 0) {
-  return {AState, ACheckPoint, AWaitHint};
+  TServiceStatus status;
+  status.CurrentState = AState;
+  status.CheckPoint = ACheckPoint;
+  status.WaitHint = AWaitHint;
+  return status;
 }
 
 class ServiceControlTest : public ::testing::Test {
@@ -112,8 +116,8 @@ TEST_F(ServiceControlTest, StartWaitsOneFullHintPerPassWhileTheCheckpointGrows) 
   Script.Queries = {Status(TState::StartPending, 1, 2000), Status(TState::StartPending, 2, 3000),
                     Status(TState::StartPending, 2, 500), Status(TState::Running)};
   EXPECT_TRUE(Controller.ServiceStartAndWait());
-  EXPECT_EQ(Clock.Sleeps, (std::vector<milliseconds>{milliseconds(2000), milliseconds(3000),
-                                                     milliseconds(500)}));
+  EXPECT_EQ(Clock.Sleeps,
+            (std::vector<milliseconds>{milliseconds(2000), milliseconds(3000), milliseconds(500)}));
   EXPECT_EQ(Script.Log.front(), "open QuillorySvr 20");
 }
 

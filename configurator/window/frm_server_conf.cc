@@ -40,16 +40,26 @@ TFrmServerConf::TFrmServerConf(const TFrmServerConfArgs& AArgs)
   FGlyphs.AddFromResource(kGlyphsBitmap, kMaskColor);
 
   SetMenu(std::make_unique<ui::TMainMenu>(std::vector<ui::TMenuItem>{
-      {"MI_File", texts::kMenuFile, {}, nullptr,
-       {{"MI_Exit", texts::kMenuExit, {VK_F4, true}, [this] { MI_ExitClick(); }, {}, 0}}, 0},
-      {"MI_Help", texts::kMenuHelp, {}, nullptr,
-       {{"MI_Content", texts::kMenuContent, {VK_F1}, [this] { MI_ContentClick(); }, {}, 0}}, 0},
+      {"MI_File",
+       texts::kMenuFile,
+       {},
+       nullptr,
+       {{"MI_Exit", texts::kMenuExit, {VK_F4, true}, [this] { MI_ExitClick(); }, {}, 0}},
+       0},
+      {"MI_Help",
+       texts::kMenuHelp,
+       {},
+       nullptr,
+       {{"MI_Content", texts::kMenuContent, {VK_F1}, [this] { MI_ContentClick(); }, {}, 0}},
+       0},
   }));
 
   pgServerConf = std::make_unique<ui::TPageControl>(
       ui::TWidgetArgs{this, 0, 0, kClientWidth, kClientHeight, "", 0});
-  tsOverall = std::make_unique<ui::TTabSheet>(ui::TTabSheetArgs{pgServerConf.get(), texts::kPageOverall});
-  tsServer = std::make_unique<ui::TTabSheet>(ui::TTabSheetArgs{pgServerConf.get(), texts::kPageServer});
+  tsOverall =
+      std::make_unique<ui::TTabSheet>(ui::TTabSheetArgs{pgServerConf.get(), texts::kPageOverall});
+  tsServer =
+      std::make_unique<ui::TTabSheet>(ui::TTabSheetArgs{pgServerConf.get(), texts::kPageServer});
   CreateAboutPage();
   CreateServerPage();
 
@@ -58,12 +68,14 @@ TFrmServerConf::TFrmServerConf(const TFrmServerConfArgs& AArgs)
   FormCreate();
 }
 
-TFrmServerConf::~TFrmServerConf() { DestroyHandle(); }
+TFrmServerConf::~TFrmServerConf() {
+  DestroyHandle();
+}
 
 void TFrmServerConf::CreateAboutPage() {
-  Image1 = std::make_unique<ui::TImage>(ui::TImageArgs{
-      {tsOverall.get(), kBanner.left, kBanner.top, kBanner.right - kBanner.left,
-       kBanner.bottom - kBanner.top, "", 0}});
+  Image1 = std::make_unique<ui::TImage>(
+      ui::TImageArgs{{tsOverall.get(), kBanner.left, kBanner.top, kBanner.right - kBanner.left,
+                      kBanner.bottom - kBanner.top, "", 0}});
   Image1->SetPicture(ui::LoadJpegResource(kBannerJpeg));
 
   // The labels sit on the banner; their places are given on the page.
@@ -133,9 +145,13 @@ void TFrmServerConf::FormDestroy() {
   if (FConfigLoaded) FConfig.SaveToReg();
 }
 
-void TFrmServerConf::tsOverallShow() { FCurrentHelpContext = texts::kHelpContextOverall; }
+void TFrmServerConf::tsOverallShow() {
+  FCurrentHelpContext = texts::kHelpContextOverall;
+}
 
-void TFrmServerConf::MI_ExitClick() { Close(); }
+void TFrmServerConf::MI_ExitClick() {
+  Close();
+}
 
 void TFrmServerConf::MI_ContentClick() {
   FHelp.ShowContext(FolderOf(FExeFile) + texts::kHelpFileName, FCurrentHelpContext);

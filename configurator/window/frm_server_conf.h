@@ -13,6 +13,7 @@
 #include "configurator/logic/clock.h"
 #include "configurator/logic/service_control.h"
 #include "configurator/window/html_help.h"
+#include "platform/service_client.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/edit.h"
@@ -21,7 +22,6 @@
 #include "ui/image_list.h"
 #include "ui/label.h"
 #include "ui/page_control.h"
-#include "platform/service_client.h"
 
 namespace configurator {
 

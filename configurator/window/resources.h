@@ -6,9 +6,9 @@
 #include <windows.h>
 #endif
 
-#define QUILLORY_RES_BANNER L"BANNER"  /* RCDATA: the About page's banner (JPEG) */
-#define QUILLORY_RES_LEDS L"LEDS"      /* BITMAP: red, green, yellow light, 16 x 16 each */
-#define QUILLORY_RES_GLYPHS L"GLYPHS"  /* BITMAP: retry, ignore, no glyph, 16 x 16 each */
+#define QUILLORY_RES_BANNER L"BANNER" /* RCDATA: the About page's banner (JPEG) */
+#define QUILLORY_RES_LEDS L"LEDS"     /* BITMAP: red, green, yellow light, 16 x 16 each */
+#define QUILLORY_RES_GLYPHS L"GLYPHS" /* BITMAP: retry, ignore, no glyph, 16 x 16 each */
 
 #ifndef RC_INVOKED
 namespace configurator {

@@ -9,8 +9,8 @@ namespace configurator {
 
 void TFrmServerConf::CreateServerPage() {
   ui::TWidget* page = tsServer.get();
-  lbStatus = std::make_unique<ui::TLabel>(
-      ui::TLabelArgs{{page, 40, 24, 0, 0, texts::kStatusLabel, 0}});
+  lbStatus =
+      std::make_unique<ui::TLabel>(ui::TLabelArgs{{page, 40, 24, 0, 0, texts::kStatusLabel, 0}});
   ServerLED = std::make_unique<ui::TImage>(ui::TImageArgs{{page, 160, 24, 16, 16, "", 0}, true});
   ServerLED->SetImageListPicture(imgl_Server, kLedRed);
   ServerLED->BringToFront();  // the light stays visible where a long label reaches it
@@ -44,9 +44,13 @@ void TFrmServerConf::tsServerShow() {
   edClientConfigDir->SetText(FConfig.Server().ClientSettingsDir());
 }
 
-void TFrmServerConf::tsServerExit() { StorePort(); }
+void TFrmServerConf::tsServerExit() {
+  StorePort();
+}
 
-void TFrmServerConf::edPortChange() { StorePort(); }
+void TFrmServerConf::edPortChange() {
+  StorePort();
+}
 
 void TFrmServerConf::StorePort() {
   if (!FConfigLoaded) return;  // only while the page shows loaded settings
@@ -59,7 +63,9 @@ void TFrmServerConf::ShowLed(int AIndex) {
   ServerLED->Repaint();  // at once: the window handles no messages during a wait
 }
 
-bool TFrmServerConf::ServiceIsRunning() { return FServices.ServiceIsRunning(); }
+bool TFrmServerConf::ServiceIsRunning() {
+  return FServices.ServiceIsRunning();
+}
 
 bool TFrmServerConf::ServiceStartAndWait() {
   const bool running = FServices.ServiceStartAndWait();
@@ -70,7 +76,9 @@ bool TFrmServerConf::ServiceStartAndWait() {
   return running;
 }
 
-bool TFrmServerConf::ServiceStopAndWait() { return FServices.ServiceStopAndWait(); }
+bool TFrmServerConf::ServiceStopAndWait() {
+  return FServices.ServiceStopAndWait();
+}
 
 void TFrmServerConf::btn_StartClick() {
   ShowLed(kLedYellow);

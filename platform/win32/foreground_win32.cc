@@ -6,7 +6,9 @@
 namespace platform {
 namespace {
 
-HWND Hwnd(TWindowId AWindow) { return reinterpret_cast<HWND>(AWindow); }
+HWND Hwnd(TWindowId AWindow) {
+  return reinterpret_cast<HWND>(AWindow);
+}
 
 TOsVersion ReadOsVersion() {
   OSVERSIONINFOW info{};

@@ -23,8 +23,15 @@ class TScHandle {
 };
 
 TServiceStatus FromSystem(const SERVICE_STATUS& AStatus) {
-  return {static_cast<TServiceState>(AStatus.dwCurrentState), AStatus.dwCheckPoint,
-          AStatus.dwWaitHint};
+  TServiceStatus status;
+  status.ServiceType = AStatus.dwServiceType;
+  status.CurrentState = static_cast<TServiceState>(AStatus.dwCurrentState);
+  status.ControlsAccepted = AStatus.dwControlsAccepted;
+  status.Win32ExitCode = AStatus.dwWin32ExitCode;
+  status.ServiceSpecificExitCode = AStatus.dwServiceSpecificExitCode;
+  status.CheckPoint = AStatus.dwCheckPoint;
+  status.WaitHint = AStatus.dwWaitHint;
+  return status;
 }
 
 class TWin32Service final : public TServiceHandle {
@@ -62,8 +69,7 @@ class TWin32ManagerConnection final : public TServiceManagerConnection {
  public:
   explicit TWin32ManagerConnection(SC_HANDLE AHandle) : FHandle(AHandle) {}
 
-  std::unique_ptr<TServiceHandle> Open(const std::string& AName,
-                                              uint32_t AAccess) override {
+  std::unique_ptr<TServiceHandle> Open(const std::string& AName, uint32_t AAccess) override {
     SC_HANDLE service = OpenServiceW(FHandle.Get(), win32::ToWide(AName).c_str(), AAccess);
     if (!service) return nullptr;
     return std::make_unique<TWin32Service>(service);
