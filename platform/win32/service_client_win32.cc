@@ -2,37 +2,11 @@
 #include <windows.h>
 
 #include "platform/service_client.h"
+#include "platform/win32/scm.h"
 #include "platform/win32/wide.h"
 
 namespace platform {
 namespace {
-
-// Owns one SC_HANDLE (manager or service).
-class TScHandle {
- public:
-  explicit TScHandle(SC_HANDLE AHandle) : FHandle(AHandle) {}
-  ~TScHandle() {
-    if (FHandle) CloseServiceHandle(FHandle);
-  }
-  TScHandle(const TScHandle&) = delete;
-  TScHandle& operator=(const TScHandle&) = delete;
-  SC_HANDLE Get() const { return FHandle; }
-
- private:
-  SC_HANDLE FHandle;
-};
-
-TServiceStatus FromSystem(const SERVICE_STATUS& AStatus) {
-  TServiceStatus status;
-  status.ServiceType = AStatus.dwServiceType;
-  status.CurrentState = static_cast<TServiceState>(AStatus.dwCurrentState);
-  status.ControlsAccepted = AStatus.dwControlsAccepted;
-  status.Win32ExitCode = AStatus.dwWin32ExitCode;
-  status.ServiceSpecificExitCode = AStatus.dwServiceSpecificExitCode;
-  status.CheckPoint = AStatus.dwCheckPoint;
-  status.WaitHint = AStatus.dwWaitHint;
-  return status;
-}
 
 class TWin32Service final : public TServiceHandle {
  public:
@@ -41,7 +15,7 @@ class TWin32Service final : public TServiceHandle {
   std::optional<TServiceStatus> Query() override {
     SERVICE_STATUS status{};
     if (!QueryServiceStatus(FHandle.Get(), &status)) return std::nullopt;
-    return FromSystem(status);
+    return FromWindows(status);
   }
 
   bool Start() override { return StartServiceW(FHandle.Get(), 0, nullptr) != FALSE; }
@@ -49,13 +23,13 @@ class TWin32Service final : public TServiceHandle {
   std::optional<TServiceStatus> Stop(bool& ASucceeded) override {
     SERVICE_STATUS status{};
     ASucceeded = ControlService(FHandle.Get(), SERVICE_CONTROL_STOP, &status) != FALSE;
-    if (ASucceeded) return FromSystem(status);
+    if (ASucceeded) return FromWindows(status);
     // The manager fills the status with a refusal only for these reasons.
     switch (GetLastError()) {
       case ERROR_INVALID_SERVICE_CONTROL:
       case ERROR_SERVICE_CANNOT_ACCEPT_CTRL:
       case ERROR_SERVICE_NOT_ACTIVE:
-        return FromSystem(status);
+        return FromWindows(status);
       default:
         return std::nullopt;
     }

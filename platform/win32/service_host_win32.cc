@@ -21,6 +21,7 @@
 #include "platform/service_control.h"
 #include "platform/system_error.h"
 #include "platform/thread.h"
+#include "platform/win32/scm.h"
 #include "platform/win32/wide.h"
 
 namespace platform {
@@ -80,18 +81,6 @@ class TApplicationWindow {
   ATOM FClass = 0;
   HWND FWindow = nullptr;
 };
-
-SERVICE_STATUS ToWindows(const TServiceStatus& AStatus) {
-  SERVICE_STATUS status{};
-  status.dwServiceType = AStatus.ServiceType;
-  status.dwCurrentState = static_cast<DWORD>(AStatus.CurrentState);
-  status.dwControlsAccepted = AStatus.ControlsAccepted;
-  status.dwWin32ExitCode = AStatus.Win32ExitCode;
-  status.dwServiceSpecificExitCode = AStatus.ServiceSpecificExitCode;
-  status.dwCheckPoint = AStatus.CheckPoint;
-  status.dwWaitHint = AStatus.WaitHint;
-  return status;
-}
 
 class TScmHost : public TServiceHost {
  public:
