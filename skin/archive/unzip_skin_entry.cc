@@ -157,12 +157,13 @@ TUnzipResult ExtractSkinEntry(TRandomAccessInput& AArchive, const TSkinEntryInfo
 }
 
 TUnzipResult UnzipSkinEntry(const std::filesystem::path& AArchivePath, std::string_view AEntryName,
-                            const std::filesystem::path& AOutputPath, std::string_view APassword) {
+                            const std::filesystem::path& AOutputPath, std::string_view APassword,
+                            std::uint64_t AMaxSize) {
   TUnzipResult result = TUnzipResult::ReadFailure;
   TFileInput archive(AArchivePath);
   std::optional<TSkinEntryInfo> entry;
   if (archive.IsOpen()) entry = FindSkinEntry(archive, AEntryName);
-  if (entry) {
+  if (entry && entry->UncompressedSize <= AMaxSize) {
     TFileSink output(AOutputPath);
     if (output.IsOpen()) {
       result = ExtractSkinEntry(archive, *entry, output, APassword);

@@ -57,9 +57,11 @@ TUnzipResult ExtractSkinEntry(TRandomAccessInput& AArchive, const TSkinEntryInfo
 
 // Extracts AEntryName from the archive file AArchivePath into the file
 // AOutputPath (created or replaced) and returns 0, 1 or 2 as TUnzipResult
-// tells. On a nonzero result the output file is deleted.
+// tells. An entry whose recorded size exceeds AMaxSize is not extracted
+// (result 1). On a nonzero result the output file is deleted.
 TUnzipResult UnzipSkinEntry(const std::filesystem::path& AArchivePath, std::string_view AEntryName,
-                            const std::filesystem::path& AOutputPath, std::string_view APassword);
+                            const std::filesystem::path& AOutputPath, std::string_view APassword,
+                            std::uint64_t AMaxSize = UINT32_MAX);
 
 }  // namespace skin
 

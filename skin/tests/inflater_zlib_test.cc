@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "skin/compiler/deflate_encoder.h"
 #include "skin/tests/deflate_test_util.h"
 
 namespace skin::test {
@@ -123,6 +124,31 @@ TEST(InflaterZlibDamageTest, AgreesWithZlibOnDamagedStreams) {
     }
   }
   RecordProperty("both_ok", bothOk);
+}
+
+// Our encoder's streams inflate with zlib and with our inflater.
+TEST(DeflateEncoderTest, ZlibAndOurInflaterReadItsOutput) {
+  for (std::size_t size : {0, 1, 2, 3, 100, 70000, 400000}) {
+    std::string data = MixedData(size, static_cast<unsigned>(size) + 99);
+    auto packed = DeflateRaw({reinterpret_cast<const std::uint8_t*>(data.data()), data.size()});
+    bool ok = false;
+    EXPECT_TRUE(ZlibInflate(packed, ok) == data) << size;
+    EXPECT_TRUE(ok) << size;
+    TInflated ours = InflateBytes(packed);
+    EXPECT_EQ(ours.Result, TInflateResult::Ok);
+    EXPECT_TRUE(ours.Output == data) << size;
+    if (size == 400000) {
+      EXPECT_LT(packed.size(), size / 2);
+    }
+  }
+  // Incompressible data falls back to stored blocks.
+  std::string noise = MixedData(0, 0);
+  std::mt19937 rng(5);
+  for (int i = 0; i < 100000; ++i) noise.push_back(static_cast<char>(rng()));
+  auto packed = DeflateRaw({reinterpret_cast<const std::uint8_t*>(noise.data()), noise.size()});
+  EXPECT_LT(packed.size(), noise.size() + 64);
+  bool ok = false;
+  EXPECT_TRUE(ZlibInflate(packed, ok) == noise);
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "skin/archive/zip_format.h"
+#include "skin/compiler/skin_archive_writer.h"
 #include "skin/tests/test_files.h"
 
 namespace skin::test {
@@ -96,6 +99,85 @@ INSTANTIATE_TEST_SUITE_P(InfoZip, UnzipZipFixtureTest, ::testing::ValuesIn(kZipC
 TEST(UnzipSkinEntryTest, MissingArchiveGivesReadFailure) {
   TScratchDir dir;
   EXPECT_EQ(UnzipSkinEntry(dir / "none.zsk", "SKINDATA.SK2", dir / "out", ""),
+            TUnzipResult::ReadFailure);
+  EXPECT_FALSE(std::filesystem::exists(dir / "out"));
+}
+
+void Set16(std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t x) {
+  v[at] = static_cast<std::uint8_t>(x);
+  v[at + 1] = static_cast<std::uint8_t>(x >> 8);
+}
+void Set32(std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t x) {
+  Set16(v, at, x & 0xFFFF);
+  Set16(v, at + 2, x >> 16);
+}
+
+// Damage to archives from our own writer, in memory: every case ends in a
+// result, never in a read outside the archive.
+struct TDamagedArchive {
+  const char* Name;
+  std::function<void(std::vector<std::uint8_t>&, std::size_t ACentral)> Damage;
+  TUnzipResult Expected;
+};
+
+class UnzipDamagedTest : public ::testing::TestWithParam<TDamagedArchive> {};
+
+TEST_P(UnzipDamagedTest, GivesTheExpectedResult) {
+  const std::string text(5000, 'q');
+  auto a = WriteSkinArchive("SKINDATA.SK2",
+                            {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+  const std::size_t central = zip::Get32(&a[a.size() - zip::kEndRecordSize + 16]);
+  GetParam().Damage(a, central);
+  TMemoryInput input(a);
+  TUnzipResult r = TUnzipResult::ReadFailure;
+  std::vector<std::uint8_t> out;
+  TVectorSink sink(out);
+  if (auto entry = FindSkinEntry(input, "SKINDATA.SK2")) {
+    r = ExtractSkinEntry(input, *entry, sink, "");
+  }
+  EXPECT_EQ(static_cast<int>(r), static_cast<int>(GetParam().Expected));
+  if (r == TUnzipResult::Extracted) {
+    EXPECT_EQ(std::string(out.begin(), out.end()), text);
+  }
+}
+
+const TDamagedArchive kDamagedArchives[] = {
+    {"Intact", [](auto&, std::size_t) {}, kOk},
+    {"NameLongerThan259",
+     [](auto& a, std::size_t c) {
+       Set16(a, c + 28, 300);
+       a.insert(a.begin() + c + 46 + 12, 288, 'x');
+     },
+     kFail},
+    {"DirectoryOffsetBeyondFile", [](auto& a, std::size_t) { Set32(a, a.size() - 6, 0x7FFFFFFF); },
+     kFail},
+    {"DirectoryOffsetAtEndRecord",
+     [](auto& a, std::size_t) {
+       Set32(a, a.size() - 6, static_cast<std::uint32_t>(a.size() - 22));
+     },
+     kFail},
+    {"LocalHeaderBeyondFile", [](auto& a, std::size_t c) { Set32(a, c + 42, 0xFFFFFF00); }, kFail},
+    {"LocalHeaderSignedPK", [](auto& a, std::size_t) { a[0] = 'P', a[1] = 'K'; }, kFail},
+    {"LocalNameLengthBeyondFile", [](auto& a, std::size_t) { Set16(a, 26, 0xFFFF); }, kFail},
+    {"CentralSignatureWrong", [](auto& a, std::size_t c) { a[c] = 'X'; }, kFail},
+    {"ReservedBlockType", [](auto& a, std::size_t) { a[42] = 0x07; }, kFail},
+    {"DataCutShort",
+     [](auto& a, std::size_t c) {
+       a.erase(a.begin() + 44, a.begin() + static_cast<std::ptrdiff_t>(c) - 2);
+       Set32(a, a.size() - 6, static_cast<std::uint32_t>(c - (c - 2 - 44)));
+     },
+     kFail},
+    {"CrcWrong", [](auto& a, std::size_t c) { a[c + 16] ^= 1; }, kFail},
+    {"RecordedSizeSmaller", [](auto& a, std::size_t c) { Set32(a, c + 24, 100); }, kWrong},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, UnzipDamagedTest, ::testing::ValuesIn(kDamagedArchives),
+                         [](const auto& AInfo) { return std::string(AInfo.param.Name); });
+
+TEST(UnzipSkinEntryTest, EntryInflatingToNothingIsAReadFailure) {
+  TScratchDir dir;
+  WriteFileBytes(dir / "empty.zsk", WriteSkinArchive("SKINDATA.SK2", {}));
+  EXPECT_EQ(UnzipSkinEntry(dir / "empty.zsk", "SKINDATA.SK2", dir / "out", ""),
             TUnzipResult::ReadFailure);
   EXPECT_FALSE(std::filesystem::exists(dir / "out"));
 }
