@@ -36,6 +36,7 @@ THuffmanBuild THuffmanTree::Build(std::span<const std::uint8_t> ACodeLengths, un
     m_MaxCodeLen = std::max<unsigned>(m_MaxCodeLen, len);
   }
   count[0] = 0;
+  if (ACodeLengths.size() > kMaxSymbols) badLength = true;
 
   // Room left in the code space after each length: negative means more
   // codes than fit (over-subscribed), positive at the end means unused
@@ -46,35 +47,41 @@ THuffmanBuild THuffmanTree::Build(std::span<const std::uint8_t> ACodeLengths, un
     if (left < 0) break;
   }
 
-  std::size_t size = std::size_t{1} << m_MaxCodeLen;
+  const std::size_t size = std::size_t{1} << m_MaxCodeLen;
   m_Mask = size - 1;
-  // A complete code writes every entry, so only the other cases need the
-  // table cleared first.
-  if (left == 0 && !badLength) {
-    m_Decodes.resize(size);
-  } else {
+  if (badLength || left < 0) {
     m_Decodes.assign(size, kInvalid);
+    return badLength ? THuffmanBuild::BadLength : THuffmanBuild::OverSubscribed;
   }
-  if (badLength) return THuffmanBuild::BadLength;
-  if (left < 0) return THuffmanBuild::OverSubscribed;
+  m_Decodes.resize(size);
+  m_Decodes[0] = kInvalid;
   if (m_MaxCodeLen == 0) return THuffmanBuild::Empty;
 
-  // First canonical code of each length.
-  std::array<unsigned, kMaxBits + 2> next{};
-  unsigned code = 0;
-  for (unsigned len = 1; len <= m_DefMaxCodeLen; ++len) {
-    code = (code + count[len - 1]) << 1;
-    next[len] = code;
+  // Symbols in canonical order: by length, then by symbol.
+  std::array<unsigned, kMaxBits + 2> offset{};
+  for (unsigned len = 1; len <= m_MaxCodeLen; ++len) offset[len + 1] = offset[len] + count[len];
+  std::array<std::uint16_t, kMaxSymbols> sorted;
+  for (std::size_t symbol = 0; symbol < ACodeLengths.size(); ++symbol) {
+    if (ACodeLengths[symbol] != 0)
+      sorted[offset[ACodeLengths[symbol]]++] = static_cast<std::uint16_t>(symbol);
   }
 
-  for (std::size_t symbol = 0; symbol < ACodeLengths.size(); ++symbol) {
-    unsigned len = ACodeLengths[symbol];
-    if (len == 0) continue;
-    unsigned extra = symbol >= ABaseCount ? AExtraBits[symbol - ABaseCount] : 0;
-    std::uint32_t entry = static_cast<std::uint32_t>(symbol) | (len << 16) | (extra << 24);
-    for (std::size_t i = ReverseBits(next[len]++, len); i < size; i += std::size_t{1} << len) {
-      m_Decodes[i] = entry;
+  // The table for codes up to length L, laid down twice, is the table for
+  // L + 1 before the codes of length L + 1 go in: so the table grows by
+  // doubling, and each code is written once, at its reversed bits.
+  std::uint32_t* table = m_Decodes.data();
+  std::size_t filled = 1;
+  unsigned code = 0;
+  std::size_t next = 0;
+  for (unsigned len = 1; len <= m_MaxCodeLen; ++len) {
+    std::copy(table, table + filled, table + filled);
+    filled *= 2;
+    for (unsigned k = 0; k < count[len]; ++k, ++code) {
+      const unsigned symbol = sorted[next++];
+      const unsigned extra = symbol >= ABaseCount ? AExtraBits[symbol - ABaseCount] : 0;
+      table[ReverseBits(code, len)] = symbol | (len << 16) | (extra << 24);
     }
+    code <<= 1;
   }
 
   if (left == 0) return THuffmanBuild::Complete;

@@ -17,6 +17,7 @@
 #ifndef QUILLORY_SKIN_ARCHIVE_HUFFMAN_TREE_H_
 #define QUILLORY_SKIN_ARCHIVE_HUFFMAN_TREE_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -39,13 +40,16 @@ class THuffmanTree {
   // Symbols in code-length alphabets have no extra bits; passing this as
   // the base count says so.
   static constexpr unsigned kNoExtraBits = 65535;
+  // The largest alphabet a tree takes (deflate's is 288 symbols).
+  static constexpr std::size_t kMaxSymbols = 320;
 
   // ADefMaxCodeLen is the longest code length allowed: 15 for
   // literal/length and distance codes, 7 for code-length codes.
   explicit THuffmanTree(unsigned ADefMaxCodeLen);
 
-  // Builds the table from the code lengths ACodeLengths[0..n): symbol i
-  // has length ACodeLengths[i] (0: no code). Symbols at or above ABaseCount
+  // Builds the table from the code lengths ACodeLengths[0..n), n at most
+  // kMaxSymbols (else BadLength): symbol i has length ACodeLengths[i] (0:
+  // no code). Symbols at or above ABaseCount
   // get AExtraBits[symbol - ABaseCount] extra bits in their entries, so
   // AExtraBits must cover every symbol from ABaseCount to n - 1. On any
   // result the table can be decoded from: patterns no code fills decode to

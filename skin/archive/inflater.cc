@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace skin {
@@ -52,8 +53,13 @@ const TFixedTrees& FixedTrees() {
 }
 
 std::uint64_t LoadLittleEndian64(const std::uint8_t* p) {
-  std::uint64_t v = 0;
-  for (int i = 7; i >= 0; --i) v = (v << 8) | p[i];
+  std::uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  if constexpr (std::endian::native == std::endian::big) {
+    v = ((v & 0x00000000FFFFFFFFull) << 32) | (v >> 32);
+    v = ((v & 0x0000FFFF0000FFFFull) << 16) | ((v >> 16) & 0x0000FFFF0000FFFFull);
+    v = ((v & 0x00FF00FF00FF00FFull) << 8) | ((v >> 8) & 0x00FF00FF00FF00FFull);
+  }
   return v;
 }
 
@@ -148,7 +154,7 @@ const char* DescribeInflateResult(TInflateResult AResult) {
 
 // The window is followed by slack for matches copied a word at a time.
 TInflater::TInflater()
-    : FWindow(new std::uint8_t[kWindowSize + 16]), FChunk(new std::uint8_t[kInputChunk]) {}
+    : FWindow(new std::uint8_t[kWindowSize + 32]), FChunk(new std::uint8_t[kInputChunk]) {}
 
 TInflater::~TInflater() = default;
 
@@ -295,62 +301,128 @@ TInflateResult TInflater::DecodeDynamicTrees(TState& S) {
 
 TInflateResult TInflater::DecodeCodes(TState& S, const THuffmanTree& ALiteral,
                                       const THuffmanTree& ADistance) {
-  const std::uint32_t* literalTable = ALiteral.Table();
+  const std::uint32_t* const literalTable = ALiteral.Table();
   const std::uint64_t literalMask = ALiteral.Mask();
-  const std::uint32_t* distanceTable = ADistance.Table();
+  const std::uint32_t* const distanceTable = ADistance.Table();
   const std::uint64_t distanceMask = ADistance.Mask();
   std::uint8_t* const window = S.Window;
 
+  // The hot state lives in locals: stores through the byte pointers into
+  // the window could alias the state's fields and force reloads.
+  std::uint64_t bits = S.Bits;
+  unsigned count = S.Count;
+  const std::uint8_t* next = S.Next;
+  const std::uint8_t* end = S.End;
+  std::size_t pos = S.Pos;
+  auto save = [&] {
+    S.Bits = bits;
+    S.Count = count;
+    S.Next = next;
+    S.Pos = pos;
+  };
+  auto load = [&] {
+    bits = S.Bits;
+    count = S.Count;
+    next = S.Next;
+    end = S.End;
+    pos = S.Pos;
+  };
+  auto take = [&](unsigned ACount) {
+    std::size_t v = static_cast<std::size_t>(bits & ((std::uint64_t{1} << ACount) - 1));
+    bits >>= ACount;
+    count -= ACount;
+    return v;
+  };
+
+  TInflateResult result = TInflateResult::Ok;
   for (;;) {
     // 56 bits cover the longest symbol with its match: 15 + 5 + 15 + 13.
-    if (S.End - S.Next >= 8) {
-      S.Bits |= LoadLittleEndian64(S.Next) << S.Count;
-      S.Next += (63 - S.Count) >> 3;
-      S.Count |= 56;
+    if (end - next >= 8) {
+      bits |= LoadLittleEndian64(next) << count;
+      next += (63 - count) >> 3;
+      count |= 56;
     } else {
+      save();
       S.Refill();
-      if (S.Overran()) return TInflateResult::Truncated;
+      load();
+      if (S.Overran()) {
+        result = TInflateResult::Truncated;
+        break;
+      }
     }
-    std::uint32_t entry = literalTable[S.Bits & literalMask];
-    if (entry == THuffmanTree::kInvalid) return TInflateResult::InvalidCode;
-    S.Take(THuffmanTree::Length(entry));
+    std::uint32_t entry = literalTable[bits & literalMask];
+    if (entry == THuffmanTree::kInvalid) {
+      result = TInflateResult::InvalidCode;
+      break;
+    }
+    take(THuffmanTree::Length(entry));
     unsigned symbol = THuffmanTree::Symbol(entry);
     if (symbol < 256) {
-      window[S.Pos++] = static_cast<std::uint8_t>(symbol);
+      window[pos++] = static_cast<std::uint8_t>(symbol);
       // A second literal fits in the bits left (at least 41).
-      entry = literalTable[S.Bits & literalMask];
+      entry = literalTable[bits & literalMask];
       if (THuffmanTree::Symbol(entry) < 256 && entry != THuffmanTree::kInvalid) {
-        S.Take(THuffmanTree::Length(entry));
-        window[S.Pos++] = static_cast<std::uint8_t>(entry);
+        take(THuffmanTree::Length(entry));
+        window[pos++] = static_cast<std::uint8_t>(entry);
       }
-      if (S.Pos >= kFlushAt && !Flush(S)) return TInflateResult::WriteRefused;
-      continue;
-    }
-    if (symbol == kEndOfBlock) return TInflateResult::Ok;
-    if (symbol > 285) return TInflateResult::InvalidCode;
-    std::size_t length = kLengthBase[symbol - 257] + S.Take(THuffmanTree::ExtraBits(entry));
-
-    entry = distanceTable[S.Bits & distanceMask];
-    if (entry == THuffmanTree::kInvalid) return TInflateResult::InvalidCode;
-    S.Take(THuffmanTree::Length(entry));
-    symbol = THuffmanTree::Symbol(entry);
-    if (symbol >= kMaxDistanceCodes) return TInflateResult::InvalidCode;
-    std::size_t distance = kDistanceBase[symbol] + S.Take(THuffmanTree::ExtraBits(entry));
-    if (distance > S.Pos) return TInflateResult::DistanceTooFar;
-
-    std::uint8_t* dst = window + S.Pos;
-    const std::uint8_t* src = dst - distance;
-    if (distance >= 8) {
-      // Word copies may run up to 7 bytes past the match, into the slack.
-      for (std::size_t done = 0; done < length; done += 8) std::memcpy(dst + done, src + done, 8);
-    } else if (distance == 1) {
-      std::memset(dst, *src, length);
     } else {
-      for (std::size_t k = 0; k < length; ++k) dst[k] = src[k];
+      if (symbol == kEndOfBlock) break;
+      if (symbol > 285) {
+        result = TInflateResult::InvalidCode;
+        break;
+      }
+      const std::size_t length = kLengthBase[symbol - 257] + take(THuffmanTree::ExtraBits(entry));
+      entry = distanceTable[bits & distanceMask];
+      if (entry == THuffmanTree::kInvalid) {
+        result = TInflateResult::InvalidCode;
+        break;
+      }
+      take(THuffmanTree::Length(entry));
+      symbol = THuffmanTree::Symbol(entry);
+      if (symbol >= kMaxDistanceCodes) {
+        result = TInflateResult::InvalidCode;
+        break;
+      }
+      const std::size_t distance = kDistanceBase[symbol] + take(THuffmanTree::ExtraBits(entry));
+      if (distance > pos) {
+        result = TInflateResult::DistanceTooFar;
+        break;
+      }
+      std::uint8_t* dst = window + pos;
+      if (distance == 1) {
+        std::memset(dst, dst[-1], length);
+      } else {
+        std::size_t done = 0;
+        if (distance < 8) {
+          // A short distance repeats a pattern of that period: lay down 8
+          // bytes of it byte by byte, then store that word again every
+          // multiple of the period (no loads of bytes just stored).
+          for (; done < 8; ++done) dst[done] = dst[done - distance];
+          std::uint64_t pattern;
+          std::memcpy(&pattern, dst, 8);
+          const std::size_t stride = 8 - 8 % distance;
+          for (done = stride; done < length; done += stride) std::memcpy(dst + done, &pattern, 8);
+        } else if (distance >= 16) {
+          for (; done < length; done += 16) std::memcpy(dst + done, dst + done - distance, 16);
+        } else {
+          for (; done < length; done += 8) std::memcpy(dst + done, dst + done - distance, 8);
+        }
+        // The copies may run up to 15 bytes past the match, into the slack.
+      }
+      pos += length;
     }
-    S.Pos += length;
-    if (S.Pos >= kFlushAt && !Flush(S)) return TInflateResult::WriteRefused;
+    if (pos >= kFlushAt) {
+      save();
+      const bool flushed = Flush(S);
+      load();
+      if (!flushed) {
+        result = TInflateResult::WriteRefused;
+        break;
+      }
+    }
   }
+  save();
+  return result;
 }
 
 }  // namespace skin

@@ -116,6 +116,28 @@ TEST(InflaterTest, LongOutputKeepsHistoryAcrossFlushes) {
   EXPECT_TRUE(r.Output == expected);
 }
 
+// Every short distance with lengths around the copy widths: the pattern
+// must repeat exactly, with nothing written past the match surviving.
+TEST(InflaterTest, OverlappingCopiesRepeatTheirPattern) {
+  TBitWriter w;
+  FixedHeader(w, true);
+  std::string expected = "0123456789abcdefghijklmnopqrstuvwxyz";
+  FixedLiterals(w, expected);
+  for (unsigned distance = 1; distance <= 33; ++distance) {
+    for (unsigned length : {3u, 7u, 8u, 9u, 15u, 16u, 17u, 31u, 64u, 258u}) {
+      FixedMatch(w, length, distance);
+      for (unsigned k = 0; k < length; ++k)
+        expected.push_back(expected[expected.size() - distance]);
+      FixedLiterals(w, "#");
+      expected.push_back('#');
+    }
+  }
+  FixedLiteral().Send(w, 256);
+  TInflated r = InflateBytes(w.Finish());
+  ASSERT_EQ(r.Result, TInflateResult::Ok) << DescribeInflateResult(r.Result);
+  EXPECT_TRUE(r.Output == expected);
+}
+
 TEST(InflaterTest, SinkLimitStopsDecoding) {
   TBitWriter w;
   FixedHeader(w, true);
