@@ -397,7 +397,7 @@ TInflateResult TInflater::DecodeCodes(TState& S, const THuffmanTree& ALiteral,
           // A short distance repeats a pattern of that period: lay down 8
           // bytes of it byte by byte, then store that word again every
           // multiple of the period (no loads of bytes just stored).
-          for (; done < 8; ++done) dst[done] = dst[done - distance];
+          for (const std::uint8_t* src = dst - distance; done < 8; ++done) dst[done] = src[done];
           std::uint64_t pattern;
           std::memcpy(&pattern, dst, 8);
           const std::size_t stride = 8 - 8 % distance;
