@@ -46,19 +46,28 @@ inline std::vector<std::uint8_t> PlainCodeLengthCode() {
   return l;
 }
 
+// Writes the start of a dynamic block: BFINAL, BTYPE 2, the counts for
+// ALiteralCount and ADistanceCount lengths, and all 19 code-length code
+// lengths of ACodeLengthCode.
+inline void WriteDynamicPreamble(TBitWriter& W, bool AFinal, std::size_t ALiteralCount,
+                                 std::size_t ADistanceCount,
+                                 const std::vector<std::uint8_t>& ACodeLengthCode) {
+  static const int kOrder[19] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
+  W.Put(AFinal ? 1 : 0, 1);
+  W.Put(2, 2);
+  W.Put(static_cast<std::uint32_t>(ALiteralCount - 257), 5);
+  W.Put(static_cast<std::uint32_t>(ADistanceCount - 1), 5);
+  W.Put(19 - 4, 4);
+  for (int i = 0; i < 19; ++i) W.Put(ACodeLengthCode[kOrder[i]], 3);
+}
+
 // Writes a dynamic block header (BFINAL, BTYPE 2, counts, the code-length
 // code and every length sent as a literal length symbol).
 inline void WriteDynamicHeader(
     TBitWriter& W, bool AFinal, const std::vector<std::uint8_t>& ALit,
     const std::vector<std::uint8_t>& ADist,
     const std::vector<std::uint8_t>& ACodeLengthCode = PlainCodeLengthCode()) {
-  static const int kOrder[19] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
-  W.Put(AFinal ? 1 : 0, 1);
-  W.Put(2, 2);
-  W.Put(static_cast<std::uint32_t>(ALit.size() - 257), 5);
-  W.Put(static_cast<std::uint32_t>(ADist.size() - 1), 5);
-  W.Put(19 - 4, 4);
-  for (int i = 0; i < 19; ++i) W.Put(ACodeLengthCode[kOrder[i]], 3);
+  WriteDynamicPreamble(W, AFinal, ALit.size(), ADist.size(), ACodeLengthCode);
   TTestCode cl(ACodeLengthCode);
   for (auto l : ALit) cl.Send(W, l);
   for (auto l : ADist) cl.Send(W, l);

@@ -284,10 +284,7 @@ const TMalformedCase kMalformed[] = {
     {"RepeatWithoutPrevious",
      [](TBitWriter& w) {
        auto cl = CodeLengthCodeWith({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16});
-       w.Put(1, 1), w.Put(2, 2), w.Put(1, 5), w.Put(0, 5), w.Put(15, 4);
-       static const int kOrder[19] = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
-                                      11, 4,  12, 3, 13, 2, 14, 1, 15};
-       for (int i = 0; i < 19; ++i) w.Put(cl[kOrder[i]], 3);
+       WriteDynamicPreamble(w, true, 258, 1, cl);
        TTestCode(cl).Send(w, 16);
        w.Put(0, 2);
      },
@@ -295,10 +292,7 @@ const TMalformedCase kMalformed[] = {
     {"RepeatPastTheEnd",
      [](TBitWriter& w) {
        auto cl = CodeLengthCodeWith({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 18});
-       w.Put(1, 1), w.Put(2, 2), w.Put(1, 5), w.Put(0, 5), w.Put(15, 4);
-       static const int kOrder[19] = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
-                                      11, 4,  12, 3, 13, 2, 14, 1, 15};
-       for (int i = 0; i < 19; ++i) w.Put(cl[kOrder[i]], 3);
+       WriteDynamicPreamble(w, true, 258, 1, cl);
        TTestCode code(cl);
        code.Send(w, 18), w.Put(127, 7);
        code.Send(w, 18), w.Put(127, 7);
