@@ -4,6 +4,7 @@
 
 #include "platform/socket.h"
 #include "service/quillory_svr.h"
+#include "service/settings/client_settings.h"
 
 namespace service {
 
@@ -27,7 +28,9 @@ void ReleaseRecord(TIdContext& AContext) {
 
 }  // namespace
 
-TQuillorySvr::TQuillorySvr() : HostByAddress(&platform::HostByAddress) {
+TQuillorySvr::TQuillorySvr() : TService(kServiceName), HostByAddress(&platform::HostByAddress) {
+  DisplayName = kDisplayName;
+  OnExecute = [this](TService& ASender) { ServiceExecute(ASender); };
   Server.DefaultPort = 6666;
   Server.MaxConnections = 1000;
   Server.OnConnect = [this](TIdContext& c) { ServerConnect(c); };
@@ -67,13 +70,11 @@ void TQuillorySvr::ServerDisconnect(TIdContext& AContext) {
   ReleaseRecord(AContext);
 }
 
-// Until the client settings exchange is wired in, both commands answer as an
-// unknown command does.
-std::string TQuillorySvr::ReadClientSettings(const std::string&) {
-  return kInvalidInput;
+std::string TQuillorySvr::ReadClientSettings(const std::string& ALine) {
+  return settings::TClientSettings(ClientSettingsDir, *Files).Read(ALine);
 }
-std::string TQuillorySvr::SaveClientSettings(const std::string&) {
-  return kInvalidInput;
+std::string TQuillorySvr::SaveClientSettings(const std::string& ALine) {
+  return settings::TClientSettings(ClientSettingsDir, *Files).Save(ALine);
 }
 
 }  // namespace service

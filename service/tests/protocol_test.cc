@@ -82,6 +82,27 @@ TEST_F(Protocol, LineLengthLimitThroughTheListener) {
   EXPECT_EQ(testing::ReadToClose(s), "");
 }
 
+// Hostile byte streams: each gets at most one reply line, and the server
+// still answers a well-formed request afterwards.
+TEST_F(Protocol, MalformedBytesLeaveTheServerAnswering) {
+  const std::string hostile[] = {
+      std::string("\0\0\0\n", 4),
+      "\xFF\xFE\xFD\xFC\n",
+      "\r\r\r\r\n",
+      std::string("getVersion\0\n", 12),
+      "\xC3\n",
+      "\n\n\n",
+      "\x1b[2J\x07\x08\x7f\n",
+  };
+  for (const auto& bytes : hostile) {
+    auto reply = Ask(bytes);
+    ASSERT_TRUE(reply.has_value());
+    EXPECT_EQ(*reply, "ungueltige Eingabe\r\n") << ::testing::PrintToString(bytes);
+    EXPECT_EQ(Ask("getVersion\n"), "2.0.0.56\r\n");
+  }
+  EXPECT_TRUE(NoConnectionsLeft());
+}
+
 TEST_F(Protocol, HalfLineThenCloseGetsNothingAndEndsTheThread) {
   platform::TSocket s = platform::TSocket::Connect("127.0.0.1", Port);
   s.SendAll("getVer", 6);

@@ -1,0 +1,47 @@
+#include "config/window_utils.h"
+
+namespace config {
+namespace {
+
+// Systems on which a plain request may be refused by the foreground lock.
+bool HasForegroundLock(const platform::TOsVersion& AVersion) {
+  if (AVersion.NtFamily) return AVersion.Major > 4;
+  return AVersion.Major > 4 || (AVersion.Major == 4 && AVersion.Minor > 0);
+}
+
+}  // namespace
+
+bool ForceWindowToFront(platform::TForegroundSystem& ASystem, platform::TWindowId AWindow) {
+  if (ASystem.IsMinimized(AWindow)) ASystem.Restore(AWindow);
+  if (ASystem.Foreground() == AWindow) return true;
+
+  if (!HasForegroundLock(ASystem.OsVersion())) {
+    ASystem.BringToTop(AWindow);
+    ASystem.SetForeground(AWindow);
+    return ASystem.Foreground() == AWindow;
+  }
+
+  const uint32_t foreground_thread = ASystem.WindowThread(ASystem.Foreground());
+  const uint32_t window_thread = ASystem.WindowThread(AWindow);
+  bool in_front = false;
+  if (ASystem.AttachInput(window_thread, foreground_thread, true)) {
+    ASystem.BringToTop(AWindow);
+    ASystem.SetForeground(AWindow);
+    ASystem.AttachInput(window_thread, foreground_thread, false);
+    in_front = ASystem.Foreground() == AWindow;
+  }
+  if (!in_front) {
+    const uint32_t timeout = ASystem.ForegroundLockTimeout();
+    ASystem.SetForegroundLockTimeout(0);
+    ASystem.BringToTop(AWindow);
+    ASystem.SetForeground(AWindow);
+    ASystem.SetForegroundLockTimeout(timeout);
+  }
+  return ASystem.Foreground() == AWindow;
+}
+
+bool ForceWindowToFront(platform::TWindowId AWindow) {
+  return ForceWindowToFront(platform::SystemForeground(), AWindow);
+}
+
+}  // namespace config

@@ -1,0 +1,127 @@
+# Shared helpers of the Configurator's Wine scenarios (sourced, not run).
+#
+# scenario_begin NAME BIN_DIR ARTIFACTS WORK: a fresh prefix at WORK/prefix,
+# our own Xvfb on display $QUILLORY_DISPLAY (default :97), Wine drawing the
+# window frames, everything stopped again on exit. Every wait is bounded.
+
+log() { echo "[$scenario] $*"; }
+fail() {
+  echo "[$scenario] FAIL: $*" >&2
+  shot "$scenario-failure"
+  exit 1
+}
+
+scenario_begin() {
+  scenario=$1
+  mkdir -p "$3" "$4"
+  bin=$(cd "$2" && pwd) artifacts=$(cd "$3" && pwd) work=$(cd "$4" && pwd)
+  root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+  rm -f "$artifacts/configurator-$scenario-failure.png"
+  file "$bin/Configurator.exe" | grep -q 'PE32+' || { echo "Configurator.exe missing or not 64-bit" >&2; exit 1; }
+
+  export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export DISPLAY=${QUILLORY_DISPLAY:-:97}
+  "$root/scripts/wine-prefix" "$WINEPREFIX" >/dev/null
+
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  trap scenario_end EXIT
+  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  # Without a window manager Wine draws the caption and border itself.
+  timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+}
+
+scenario_end() {
+  local status=$?
+  timeout 30 wineserver -k >/dev/null 2>&1 || true
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  exit $status
+}
+
+# shot NAME: a screenshot of the whole screen as ARTIFACTS/configurator-NAME.png.
+shot() {
+  /usr/bin/import -display "$DISPLAY" -window root "$artifacts/configurator-$1.png" 2>/dev/null || true
+}
+
+# start_configurator: runs the program with the traces the checks read and
+# sets $win to its main window.
+start_configurator() {
+  WINEDEBUG=-all,trace+htmlhelp,trace+msgbox timeout 300 wine "$bin/Configurator.exe" \
+    >"$work/configurator.log" 2>&1 &
+  configurator_pid=$!
+  win=$(timeout 30 xdotool search --sync --name '^Quillory Server - Version' | head -1)
+  [ -n "$win" ] || fail "the main window did not appear"
+  sleep 1  # the first paint
+}
+
+# window_origin: sets $wx $wy to the top left corner of the main window.
+window_origin() {
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  wx=$X wy=$Y
+}
+
+# Where a page's point lies in the main window: the frame's border, the
+# caption and menu bar, and the tab row above the pages.
+page_dx=$((3 + 4)) page_dy=$((41 + 23))
+
+# click_page X Y: a click at the given point of the page in view.
+click_page() {
+  window_origin
+  xdotool mousemove $((wx + page_dx + $1)) $((wy + page_dy + $2)) click 1
+}
+
+# pixel_at X Y: the colour of a point of the page in view, from a fresh
+# screenshot, as RRGGBB.
+pixel_at() {
+  window_origin
+  /usr/bin/import -display "$DISPLAY" -window root "$work/pixel.png" 2>/dev/null
+  /usr/bin/convert "$work/pixel.png" -format '%[hex:p{'$((wx + page_dx + $1))','$((wy + page_dy + $2))'}]' info: | cut -c1-6
+}
+
+# area_has X Y W H RRGGBB: the colour appears in that area of the page.
+area_has() {
+  window_origin
+  /usr/bin/import -display "$DISPLAY" -window root "$work/area.png" 2>/dev/null
+  /usr/bin/convert "$work/area.png" -crop "$3x$4+$((wx + page_dx + $1))+$((wy + page_dy + $2))" \
+    -unique-colors txt:- | grep -qi "#$5"
+}
+
+# not COMMAND...: succeeds when COMMAND fails (for wait_for).
+not() { ! "$@"; }
+
+# pixel_is X Y RRGGBB, port_is N: conditions for wait_for.
+pixel_is() { [ "$(pixel_at "$1" "$2")" = "$3" ]; }
+port_is() { [ "$(registry_port)" = "$1" ]; }
+
+# wait_for SECONDS COMMAND...: polls COMMAND until it succeeds (COMMAND is
+# run anew each time, so give it a function, not an expanded value).
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+}
+
+# registry_port: the stored port in decimal, or nothing.
+registry_port() {
+  local value
+  value=$(timeout 30 wine reg query 'HKLM\Software\Tarnwick\Quillory\Server\Service' /v Port /reg:32 \
+    2>/dev/null | tr -d '\r' | awk '$1 == "Port" { print $3 }')
+  [ -n "$value" ] && printf '%d\n' "$value"
+}
+
+# message_box_text: waits for a message box titled "Konfigurator" and prints
+# the text it shows (from the message box trace), then closes it.
+message_box_text() {
+  local box
+  box=$(timeout 30 xdotool search --sync --name '^Konfigurator$' | head -1)
+  [ -n "$box" ] || return 1
+  sleep 0.5
+  grep -a 'trace:msgbox:MSGBOX_OnInit' "$work/configurator.log" | tail -1 | sed 's/.*MSGBOX_OnInit L"\(.*\)"$/\1/' 
+  xdotool key --window "$box" Return
+  timeout 10 bash -c "while xdotool search --name '^Konfigurator\$' >/dev/null 2>&1; do sleep 0.2; done"
+}

@@ -1,0 +1,44 @@
+#include "service/host/switches.h"
+
+namespace service {
+
+namespace {
+
+char Upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
+bool SameText(std::string_view A, std::string_view B) {
+  if (A.size() != B.size()) return false;
+  for (std::size_t i = 0; i < A.size(); ++i) {
+    if (Upper(A[i]) != Upper(B[i])) return false;
+  }
+  return true;
+}
+
+bool FindCmdLineSwitch(const std::vector<std::string>& AArgs, std::string_view AWord) {
+  for (const std::string& arg : AArgs) {
+    if (!arg.empty() && (arg[0] == '/' || arg[0] == '-') &&
+        SameText(std::string_view(arg).substr(1), AWord)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+TCommandLine ParseCommandLine(const std::vector<std::string>& AArgs) {
+  TCommandLine result;
+  if (FindCmdLineSwitch(AArgs, "INSTALL")) {
+    result.Role = TRole::Install;
+  } else if (FindCmdLineSwitch(AArgs, "UNINSTALL")) {
+    result.Role = TRole::Uninstall;
+  } else if (FindCmdLineSwitch(AArgs, "CONSOLE")) {
+    result.Role = TRole::Console;
+  }
+  result.Silent = FindCmdLineSwitch(AArgs, "SILENT");
+  return result;
+}
+
+}  // namespace service

@@ -1,0 +1,92 @@
+#include "ui/page_control.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/wide.h"
+#include "ui/form.h"
+
+namespace ui {
+
+TPageControl::TPageControl(const TWidgetArgs& AArgs) : TWidget(AArgs) {
+  CreateHandle(WC_TABCONTROLW, WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | TCS_MULTILINE,
+               WS_EX_CONTROLPARENT);
+}
+
+RECT TPageControl::DisplayRect() const {
+  RECT rect;
+  GetClientRect(Handle(), &rect);
+  TabCtrl_AdjustRect(Handle(), FALSE, &rect);
+  return rect;
+}
+
+void TPageControl::AddPage(TTabSheet* APage) {
+  std::wstring text = platform::win32::ToWide(APage->Caption());
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text.data();
+  const int index = static_cast<int>(FPages.size());
+  SendMessageW(Handle(), TCM_INSERTITEMW, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(&item));
+  FPages.push_back(APage);
+  LayoutPages();
+}
+
+void TPageControl::RemovePage(TTabSheet* APage) {
+  FPages.erase(std::remove(FPages.begin(), FPages.end(), APage), FPages.end());
+  if (FActive == APage) FActive = nullptr;
+}
+
+void TPageControl::LayoutPages() {
+  const RECT rect = DisplayRect();
+  for (TTabSheet* page : FPages) {
+    page->SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  }
+}
+
+void TPageControl::SetActivePage(TTabSheet* APage) {
+  if (APage == FActive) return;
+  const auto found = std::find(FPages.begin(), FPages.end(), APage);
+  if (found == FPages.end()) return;
+  TTabSheet* previous = FActive;
+  FActive = APage;
+  SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(found - FPages.begin()), 0);
+  APage->SetVisible(true);
+  if (previous) previous->SetVisible(false);
+  if (Form() && IsWindowVisible(Form()->Handle()) && APage->OnShow) {
+    APage->OnShow();
+  }
+}
+
+LRESULT TPageControl::Notification(const NMHDR& AHeader) {
+  if (AHeader.code == static_cast<UINT>(TCN_SELCHANGE)) {
+    const auto index = static_cast<size_t>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
+    if (index < FPages.size()) SetActivePage(FPages[index]);
+  }
+  return 0;
+}
+
+LRESULT TPageControl::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  if (AMessage == WM_SIZE) {
+    const LRESULT result = TWidget::HandleMessage(AMessage, AWParam, ALParam);
+    LayoutPages();
+    return result;
+  }
+  return TWidget::HandleMessage(AMessage, AWParam, ALParam);
+}
+
+TTabSheet::TTabSheet(const TTabSheetArgs& AArgs)
+    : TWidget(TWidgetArgs{AArgs.PageControl, 0, 0, 0, 0, AArgs.Caption, AArgs.Tag}),
+      FPageControl(AArgs.PageControl) {
+  SetParentColor(false);
+  SetColor(TColor::System(COLOR_BTNFACE));
+  CreateHandle(nullptr, WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, L"TTabSheet");
+  FPageControl->AddPage(this);
+}
+
+TTabSheet::~TTabSheet() {
+  FPageControl->RemovePage(this);
+}
+
+}  // namespace ui

@@ -1,0 +1,65 @@
+// A page control (tabs in several rows when needed) and its pages.
+//
+// Thread safety: belongs to the window thread.
+#ifndef QUILLORY_UI_PAGE_CONTROL_H_
+#define QUILLORY_UI_PAGE_CONTROL_H_
+
+#include <vector>
+
+#include "ui/widget.h"
+
+namespace ui {
+
+class TTabSheet;
+
+class TPageControl : public TWidget {
+ public:
+  explicit TPageControl(const TWidgetArgs& AArgs);
+  const TWidgetClass& Class() const override { return classes::PageControl; }
+
+  const std::vector<TTabSheet*>& Pages() const { return FPages; }
+  TTabSheet* ActivePage() const { return FActive; }
+  // Brings APage to view; its OnShow runs when the form is visible.
+  void SetActivePage(TTabSheet* APage);
+
+  // The client rectangle in which pages are shown.
+  RECT DisplayRect() const;
+
+ protected:
+  LRESULT Notification(const NMHDR& AHeader) override;
+  LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
+
+ private:
+  friend class TTabSheet;
+  void AddPage(TTabSheet* APage);
+  void RemovePage(TTabSheet* APage);
+  void LayoutPages();
+
+  std::vector<TTabSheet*> FPages;
+  TTabSheet* FActive = nullptr;
+};
+
+struct TTabSheetArgs {
+  TPageControl* PageControl = nullptr;
+  std::string Caption;  // the tab's text
+  int Tag = 0;
+};
+
+class TTabSheet : public TWidget {
+ public:
+  explicit TTabSheet(const TTabSheetArgs& AArgs);
+  ~TTabSheet() override;
+  const TWidgetClass& Class() const override { return classes::TabSheet; }
+
+  TPageControl& PageControl() const { return *FPageControl; }
+
+  // The page came into view.
+  TNotifyEvent OnShow;
+
+ private:
+  TPageControl* FPageControl;
+};
+
+}  // namespace ui
+
+#endif  // QUILLORY_UI_PAGE_CONTROL_H_
