@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
   service::TQuillorySvr svr;
   if (std::getenv("BENCH_NO_LOOKUP"))
     svr.HostByAddress = [](const std::string&) { return std::string("x"); };
+  // Diagnosis only: the service itself always listens with its fixed backlog.
+  if (const char* queue = std::getenv("BENCH_LISTEN_QUEUE"))
+    svr.Server.ListenQueue = std::atoi(queue);
   svr.Server.DefaultPort = static_cast<uint16_t>(std::stoi(argv[1]));
   svr.Server.SetActive(true);
   std::printf("listening\n");

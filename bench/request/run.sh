@@ -43,6 +43,24 @@ for c in 1 16 100; do
   echo "nginx return 200:    $("$bin/loadgen" run $nginx_port 'GET / HTTP/1.0\r\n\r\n' $c "$seconds")"
 done
 
+# Where the difference comes from: the same listener with a longer listen
+# queue (clients at high concurrency otherwise meet SYN retransmits of 1 s and
+# more), and without the reverse lookup (the resolver reads its files anew on
+# every connection).
+diag_port=17668
+for variant in BENCH_LISTEN_QUEUE=511 BENCH_NO_LOOKUP=1; do
+  mkfifo "$work/diag_in_$variant"
+  env "$variant" "$bin/bench_server" $diag_port < "$work/diag_in_$variant" > /dev/null &
+  diag_pid=$!
+  exec 5> "$work/diag_in_$variant"
+  sleep 1
+  for c in 16 100; do
+    echo "diagnosis $variant: $("$bin/loadgen" run $diag_port 'getVersion\n' $c "$seconds")"
+  done
+  exec 5>&-
+  wait $diag_pid
+done
+
 rss() { awk '/VmRSS/ {print $2}' /proc/$svc_pid/status; }
 threads() { awk '/Threads/ {print $2}' /proc/$svc_pid/status; }
 base_rss=$(rss)
