@@ -45,10 +45,11 @@ shot() {
   /usr/bin/import -display "$DISPLAY" -window root "$artifacts/configurator-$1.png" 2>/dev/null || true
 }
 
-# start_configurator: runs the program with the traces the checks read and
-# sets $win to its main window.
+# start_configurator: runs the program with the traces the checks read (help
+# calls, message box texts, texts set into edit fields) and sets $win to its
+# main window.
 start_configurator() {
-  WINEDEBUG=-all,trace+htmlhelp,trace+msgbox timeout 300 wine "$bin/Configurator.exe" \
+  WINEDEBUG=-all,trace+htmlhelp,trace+msgbox,trace+edit timeout 300 wine "$bin/Configurator.exe" \
     >"$work/configurator.log" 2>&1 &
   configurator_pid=$!
   win=$(timeout 30 xdotool search --sync --name '^Quillory Server - Version' | head -1)
@@ -114,14 +115,47 @@ registry_port() {
   [ -n "$value" ] && printf '%d\n' "$value"
 }
 
+# registry_folder: the stored client settings folder, or nothing.
+registry_folder() {
+  timeout 30 wine reg query 'HKLM\Software\Tarnwick\Quillory\Server\Service' /v ClientSettings /reg:32 \
+    2>/dev/null | tr -d '\r' | sed -n 's/^ *ClientSettings *REG_SZ *//p'
+}
+
+# decode_debugstr: turns Wine's trace form of a string (L"..." with \r, \n,
+# \", \\ and \XXXX for other characters) on stdin into the text itself.
+decode_debugstr() {
+  perl -CS -ne 'chomp; s/^L"(.*)"$/$1/;
+    s/\\([0-9a-f]{4}|.)/length($1) == 4 ? chr(hex $1) : ($1 eq "r" ? "\r" : $1 eq "n" ? "\n" : $1 eq "t" ? "\t" : $1)/ge;
+    print "$_\n"'
+}
+
+# log_mark: the number of trace lines so far, for the *_since helpers.
+log_mark() { grep -ac '' "$work/configurator.log"; }
+
+# edit_texts_since MARK: the texts set into edit fields after MARK, one a line.
+edit_texts_since() {
+  tail -n +$(($1 + 1)) "$work/configurator.log" | grep -a 'trace:edit:EDIT_WM_SetText L"' |
+    sed 's/.*EDIT_WM_SetText //' | decode_debugstr
+}
+
+# edit_text_set_since MARK TEXT: TEXT was set into an edit field after MARK.
+edit_text_set_since() { edit_texts_since "$1" | grep -qxF -- "$2"; }
+
+# message_boxes_since MARK: the number of message boxes opened after MARK.
+message_boxes_since() {
+  tail -n +$(($1 + 1)) "$work/configurator.log" | grep -ac 'trace:msgbox:MSGBOX_OnInit'
+}
+
 # message_box_text: waits for a message box titled "Konfigurator" and prints
-# the text it shows (from the message box trace), then closes it.
+# the text it shows (from the message box trace, lines joined by CR LF),
+# then closes it.
 message_box_text() {
   local box
   box=$(timeout 30 xdotool search --sync --name '^Konfigurator$' | head -1)
   [ -n "$box" ] || return 1
   sleep 0.5
-  grep -a 'trace:msgbox:MSGBOX_OnInit' "$work/configurator.log" | tail -1 | sed 's/.*MSGBOX_OnInit L"\(.*\)"$/\1/' 
+  grep -a 'trace:msgbox:MSGBOX_OnInit' "$work/configurator.log" | tail -1 | sed 's/.*MSGBOX_OnInit //' |
+    decode_debugstr
   xdotool key --window "$box" Return
   timeout 10 bash -c "while xdotool search --name '^Konfigurator\$' >/dev/null 2>&1; do sleep 0.2; done"
 }

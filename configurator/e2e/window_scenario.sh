@@ -2,7 +2,9 @@
 # The Configurator under Wine and Xvfb, without the service installed:
 # caption with the version, both pages (screenshots kept as artifacts), F1 at
 # the topic of each page, the port field writing the registry at once with
-# its limits, the start failure message, and the final save on closing.
+# its limits and taking the nearest limit when the focus leaves it, the
+# start failure message, the folder selection with its message about moving
+# files, and the final save on closing.
 #
 # window_scenario.sh BIN_DIR ARTIFACT_DIR WORK_DIR VERSION
 set -u
@@ -57,6 +59,8 @@ close_help
 
 # Every change of the field reaches the registry at once.
 [ "$(registry_port)" = 6666 ] || fail "port not stored when the page was shown"
+[ "$(registry_folder)" = 'C:\ProgramData\Tarnwick\Quillhaven\ClientConfig' ] ||
+  fail "default folder not stored when the page was shown (is '$(registry_folder)')"
 click_page 150 70
 xdotool key --window "$win" End BackSpace BackSpace BackSpace BackSpace 7 0 0 1
 wait_for 10 port_is 7001 || fail "typed port 7001 not stored (is $(registry_port))"
@@ -69,6 +73,21 @@ xdotool key --window "$win" 6 6 6 7
 wait_for 10 port_is 6667 || fail "typed port 6667 not stored"
 log "limits: 70010 stored 65535, empty stored 0"
 
+# Leaving the field replaces a number out of range by the nearest limit.
+xdotool key --window "$win" BackSpace BackSpace BackSpace BackSpace 7 0 0 0 0
+wait_for 10 port_is 65535 || fail "typed 70000 not stored as 65535"
+mark=$(log_mark)
+click_page 200 130  # the folder field takes the focus
+wait_for 10 edit_text_set_since "$mark" 65535 || fail "leaving the field did not set it to 65535"
+[ "$(registry_port)" = 65535 ] || fail "port is $(registry_port) after leaving the field"
+# The field holds 65535 now, not 70000: one character less stores 6553.
+click_page 150 70
+xdotool key --window "$win" End BackSpace
+wait_for 10 port_is 6553 || fail "field does not hold 65535 after leaving it (stored $(registry_port))"
+xdotool key --window "$win" BackSpace BackSpace BackSpace BackSpace 6 6 6 7
+wait_for 10 port_is 6667 || fail "typed port 6667 not stored"
+log "leaving the field: 70000 became 65535 in field and registry"
+
 # "Dienst starten" without the service: the failure names the port.
 click_page 510 436
 text=$(message_box_text) || fail "no message box after Dienst starten"
@@ -76,13 +95,76 @@ text=$(message_box_text) || fail "no message box after Dienst starten"
 log "start without service: $text"
 wait_for 10 pixel_is 167 31 D42020 || fail "the light is not red after the failed start"
 
+# The folder selection: a cancelled choice changes nothing; a new folder is
+# stored at once and the administrator is told to move the files from the
+# old one, which exists; the dialog opens at the configured folder.
+# Two limits of Wine's dialog shape this: it ignores a path typed into its
+# edit box (OK always confirms the tree's selection), so the folder is
+# chosen by typing its name into the tree; and it preselects a folder only
+# directly below a drive, so the new folder lies there.
+old_dir='C:\ProgramData\Tarnwick\Quillhaven\ClientConfig'
+new_dir='C:\Ablage'
+old_unix=$WINEPREFIX/drive_c/ProgramData/Tarnwick/Quillhaven/ClientConfig
+mkdir -p "$old_unix" "$WINEPREFIX/drive_c/Ablage"
+echo 'Drucker=1' >"$old_unix/WS01.ini"
+
+# open_folder_dialog: clicks "..." and sets $dialog.
+open_folder_dialog() {
+  click_page 507 130
+  dialog=$(timeout 20 xdotool search --sync --name '^Browse for Folder$' | head -1)
+  [ -n "$dialog" ] || fail "the folder dialog did not appear"
+}
+dialog_closed() { ! xdotool search --name '^Browse for Folder$' >/dev/null 2>&1; }
+
+# select_ablage: types the folder's name into the dialog's tree, which
+# selects it and shows its name in the edit box.
+select_ablage() {
+  local mark
+  mark=$(log_mark)
+  xdotool type --window "$dialog" ablage
+  wait_for 10 edit_text_set_since "$mark" Ablage || fail "the dialog's tree did not select Ablage"
+}
+
+open_folder_dialog
+mark=$(log_mark)
+select_ablage
+xdotool key --window "$dialog" Escape
+wait_for 10 dialog_closed || fail "the folder dialog stays open after Escape"
+sleep 1  # a message box or a change would follow the dialog at once
+[ "$(registry_folder)" = "$old_dir" ] || fail "cancelling stored '$(registry_folder)'"
+[ "$(message_boxes_since "$mark")" = 0 ] || fail "cancelling showed a message"
+edit_texts_since "$mark" | grep -qF 'C:\' && fail "cancelling changed the folder field"
+log "folder dialog cancelled: nothing changed"
+
+open_folder_dialog
+mark=$(log_mark)
+select_ablage
+xdotool key --window "$dialog" Return
+text=$(message_box_text) || fail "no message about moving the files"
+edit_text_set_since "$mark" "$new_dir" || fail "the folder field does not show $new_dir"
+[ "$(registry_folder)" = "$new_dir" ] || fail "ClientSettings is '$(registry_folder)' after the choice"
+expected="Sie haben das Client-Konfigurationsverzeichnis geändert."$'\r\n'
+expected+="Bitte verschieben Sie ggf. noch benötigte Dateien aus dem alten Verzeichnis "$'\r\n'
+expected+="\"$old_dir\" in das neue Verzeichnis."
+[ "$text" = "$expected" ] || fail "message: '$text'"
+[ -f "$old_unix/WS01.ini" ] && [ ! -e "$WINEPREFIX/drive_c/Ablage/WS01.ini" ] || fail "files were moved"
+log "folder chosen: field and registry show $new_dir, the message names the old folder"
+
+# The dialog starts from the folder in the field.
+mark=$(log_mark)
+open_folder_dialog
+wait_for 10 edit_text_set_since "$mark" Ablage || fail "the dialog does not preselect $new_dir"
+xdotool key --window "$dialog" Escape
+wait_for 10 dialog_closed || fail "the folder dialog stays open after Escape"
+log "folder dialog opens at $new_dir"
+
 # Closing saves both values once more.
 timeout 30 wine reg delete 'HKLM\Software\Tarnwick\Quillory\Server\Service' /v ClientSettings /f /reg:32 \
   >/dev/null 2>&1
 xdotool key --window "$win" alt+F4
 wait_for 30 bash -c "! kill -0 $configurator_pid 2>/dev/null" || fail "the program did not end"
 timeout 30 wine reg query 'HKLM\Software\Tarnwick\Quillory\Server\Service' /v ClientSettings /reg:32 \
-  2>/dev/null | grep -q 'Tarnwick\\Quillhaven\\ClientConfig' || fail "ClientSettings not saved on closing"
+  2>/dev/null | grep -q 'C:\\Ablage' || fail "ClientSettings not saved on closing"
 [ "$(registry_port)" = 6667 ] || fail "port changed on closing"
 log "closing saved both values"
 log "PASS (screenshots in $artifacts)"
