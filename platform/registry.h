@@ -65,8 +65,11 @@ struct TRegValue {
   std::string Data;
 };
 
-// The root folder of the file-backed store (default
-// "/var/lib/quillory/registry"). Call before any TRegistry works, normally
+// The root folder of the file-backed store when none was set.
+inline constexpr char kDefaultRegistryRoot[] = "/var/lib/quillory/registry";
+
+// The root folder of the file-backed store (default kDefaultRegistryRoot).
+// Call before any TRegistry works, normally
 // from the "REGISTRY" switch (config/registry_switch.h). Returns false where
 // the registry is the system's own and has no root folder (Windows).
 // Thread-safe.

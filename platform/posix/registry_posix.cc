@@ -33,7 +33,7 @@ namespace {
 using posix::TStoredValue;
 
 std::mutex root_mutex;
-std::string root_folder = "/var/lib/quillory/registry";
+std::string root_folder = kDefaultRegistryRoot;
 
 // Closes a file descriptor when the scope ends.
 class TFd {

@@ -8,8 +8,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <stdexcept>
 
+#include "platform/registry.h"
 #include "platform/service_control.h"
 #include "platform/system_error.h"
 
@@ -40,6 +42,20 @@ std::string ExecArgument(const std::string& AText) {
     out += c;
   }
   return AText.find(' ') == std::string::npos ? out : '"' + out + '"';
+}
+
+// The command line of the service: the program and, when the settings store
+// was moved with "-registry", the same store, so the installed service reads
+// the settings the administrator installed it with.
+std::string ExecLine(const std::string& AProgram) {
+  std::string line = ExecArgument(AProgram);
+  const std::string root = RegistryRoot();
+  if (!root.empty() && root != kDefaultRegistryRoot) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(root, error);
+    line += " -registry " + ExecArgument(error ? root : absolute.lexically_normal().string());
+  }
+  return line;
 }
 
 // A unit-file value on one line.
@@ -99,7 +115,7 @@ void TServiceManager::Install(const TServiceEntry& AEntry) {
                            "Type=notify\n"
                            "NotifyAccess=main\n"
                            "ExecStart=" +
-                           ExecArgument(AEntry.ExecutablePath) +
+                           ExecLine(AEntry.ExecutablePath) +
                            "\n"
                            "KillMode=mixed\n"
                            "\n"
