@@ -148,6 +148,7 @@ void TService::Main(const std::vector<std::string>& AArgs) {
   try {
     FHost->RegisterControlHandler(FName, GetServiceController());
   } catch (const platform::ESystemError& e) {
+    FFailed = true;
     LogMessage(platform::SystemErrorMessage(e.Code()));
     return;
   }
@@ -156,6 +157,7 @@ void TService::Main(const std::vector<std::string>& AArgs) {
     platform::TThread thread([this] { ServiceThreadBody(); }, kServiceThreadStack);
     thread.Join();
   } catch (const std::exception& e) {
+    FFailed = true;
     LogMessage(ServiceFailedText("execute", e.what()));
   }
   SetStatus(TServiceState::Stopped);
@@ -186,6 +188,7 @@ void TService::ServiceThreadBody() {
     }
     ProcessRequests(false);
   } catch (const std::exception& e) {
+    FFailed = true;
     LogMessage(ServiceFailedText("execute", e.what()));
   }
 }

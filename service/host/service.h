@@ -96,6 +96,11 @@ class TService {
 
   const std::vector<std::string>& Params() const { return FParams; }
 
+  // True once a run of the service ended in an error: the control handler
+  // could not be registered, or an error escaped the execute routine. A
+  // failed control action alone does not count; the service runs on.
+  bool Failed() const { return FFailed.load(); }
+
   // Writes AMessage to this service's log (source: the service name).
   // Virtual so that tests can record the entries.
   virtual void LogMessage(const std::string& AMessage);
@@ -115,6 +120,7 @@ class TService {
 
   std::atomic<TServiceState> FStatus{TServiceState::Stopped};
   bool FTerminated = false;  // service thread only
+  std::atomic<bool> FFailed{false};
 
   std::mutex FReportLock;  // one report at a time; guards the two below
   TServiceState FLastState = TServiceState::StartPending;

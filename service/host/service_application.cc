@@ -91,6 +91,11 @@ int TServiceApplication::RunServices(platform::THostKind AKind) {
     FLogger.LogMessage(platform::SystemErrorMessage(error));
     return 1;
   }
+  // A run that ended in an error ends the program with a failure too, so a
+  // service manager that looks at exit codes (systemd) shows the service
+  // as failed rather than as stopped.
+  for (const auto& service : FServices)
+    if (service->Failed()) return 1;
   return 0;
 }
 

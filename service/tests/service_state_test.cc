@@ -224,6 +224,7 @@ TEST(Service, ExecuteErrorIsLoggedAndTheServiceStops) {
   EXPECT_EQ(Show(host.Reports()), expected);
   EXPECT_EQ(service.Log.Entries(),
             std::vector<std::string>{"Service fehlgeschlagen bei execute:kaputt"});
+  EXPECT_TRUE(service.Failed());
 }
 
 TEST(Service, ExecuteReturningByItselfStopsWithoutStopPending) {
@@ -234,6 +235,7 @@ TEST(Service, ExecuteReturningByItselfStopsWithoutStopPending) {
   std::vector<std::string> expected = kStart;
   expected.push_back("stopped/0/7");
   EXPECT_EQ(Show(host.Reports()), expected);
+  EXPECT_FALSE(service.Failed());
 }
 
 TEST(Service, FailedRegistrationReportsNothing) {

@@ -103,7 +103,7 @@ reg /v Port /t REG_DWORD /d "$taken"
 : >"$work/notify.log"
 rc=0
 NOTIFY_SOCKET=$work/notify timeout 10 "$service" -registry "$work/registry" >"$work/taken.log" 2>&1 || rc=$?
-[ "$rc" -eq 0 ] || fail "exit code $rc"
+[ "$rc" -eq 1 ] || fail "exit code $rc: a failed run must end in a failure"
 wait_for "stopped" at_least STATUS=stopped 1
 [ "$(notified READY=1)" = 1 ] || fail "no start before the stop"
 grep -qx "QuillorySvr: Service fehlgeschlagen bei execute:Could not bind socket. Address and port are already in use." \
