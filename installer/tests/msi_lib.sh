@@ -3,6 +3,7 @@
 # installer scenarios share.
 #
 #   msiexec_qn /i|/x MSI    # msiexec without UI, bounded; its exit status
+#   msiexec_ui /i|/x MSI    # the same with msiexec's own UI (needs a display)
 #   program_files           # the installation folder, as a Linux path
 #   shortcut                # the Start-menu shortcut's Linux path, if any
 #   settings_value NAME     # a value of the settings key, 32-bit view
@@ -11,11 +12,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../service/tests/scenarios/wine_lib.sh
 program_files() { echo "$WINEPREFIX/drive_c/Program Files/Quillory Server"; }
 
 # The package is copied into the prefix, so msiexec sees a Windows path.
-msiexec_qn() {
+msiexec_ui() {
   local action=$1 msi=$2
+  shift 2
   cp "$msi" "$WINEPREFIX/drive_c/${msi##*/}"
-  timeout 240 wine msiexec "$action" "C:\\${msi##*/}" /qn </dev/null >>"$WINEPREFIX/msiexec.log" 2>&1
+  timeout 240 wine msiexec "$action" "C:\\${msi##*/}" "$@" </dev/null >>"$WINEPREFIX/msiexec.log" 2>&1
 }
+msiexec_qn() { msiexec_ui "$1" "$2" /qn; }
 
 # Wine's msi resolves ProgramMenuFolder to the user's Start menu even for a
 # per-machine package (Windows takes the all-users one): either will do.

@@ -3,13 +3,15 @@
 # ClientSettings folder configured gets the Port default (6666) from the
 # first package; a client file saved through that service reads back the
 # same through the service of a later package (built with a higher version
-# number) installed over it with msiexec /i /qn, which replaces the earlier
+# number) installed over it interactively (msiexec /i without /qn, on a
+# display; the package has no dialogs of its own), which replaces the earlier
 # product (one product registered) and keeps both registry values. The
 # earlier package then refuses to go over the later one, which stays
 # installed and running.
 # Usage: wine_installer_upgrade.sh PACKAGE.msi LATER_PACKAGE.msi
 source "$(dirname "$0")/msi_lib.sh"
 msi=$1 later=$2
+start_xvfb
 wine_session scenario-installer-upgrade
 clients='C:\Clients\Quillory'
 w reg add "$settings_key" /v ClientSettings /t REG_SZ /d "$clients" /reg:32 /f >/dev/null
@@ -29,7 +31,7 @@ text='[Station]#dfCRLF#Name=Empfang#dfCRLF#Drucker=Etage 2'
 [ "$(request "$port" "saveSettings station1.ini:$text")" = OK ] || fail "saveSettings"
 
 echo "== upgrade"
-msiexec_qn /i "$later" || fail "upgrade exit status $?"
+msiexec_ui /i "$later" || fail "upgrade exit status $?"
 wait_for "RUNNING after the upgrade" state_is RUNNING
 wait_for "getVersion after the upgrade" answers "$port"
 # Each line of the file ends in CR LF, the last one too.
