@@ -14,7 +14,10 @@
 #   - the custom action StopQuillorySvr: ServiceStopper.exe from the Binary
 #     table with the argument QuillorySvr; wixl writes such a row without its
 #     Source. It runs right before StopServices (1900), where the service
-#     may be running: the product is installed, or replaces an earlier one.
+#     may be running: the product is installed, or replaces an earlier one;
+#   - the custom action RepairOnInstall (type 51, sets REINSTALL=ALL) right
+#     before CostFinalize (1000) when the installed package is installed
+#     again, so that run repairs.
 set -euo pipefail
 version=$1 bindir=$2 output=$3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -46,6 +49,8 @@ q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMin\`, \`VersionMax\`, \`A
 # not impersonated (as LocalSystem) = 3138.
 q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('StopQuillorySvr', 3138, 'ServiceStopper', 'QuillorySvr')"
 q "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Condition\`, \`Sequence\`) VALUES ('StopQuillorySvr', 'Installed OR QUILLORY_REPLACED', 1890)"
+q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('RepairOnInstall', 51, 'REINSTALL', 'ALL')"
+q "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Condition\`, \`Sequence\`) VALUES ('RepairOnInstall', 'Installed AND NOT REMOVE AND NOT REINSTALL', 990)"
 
 # What the steps above must have left.
 msiinfo export "$work/package.msi" Component | tr -d '\r' | grep -q $'^SettingPort\t.*\t148\tNOT QUILLORY_PORT\t' \
