@@ -1,5 +1,6 @@
 #include "service/host/service_application.h"
 
+#include "platform/console.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/system_error.h"
@@ -34,6 +35,9 @@ int TServiceApplication::Run(const std::vector<std::string>& AArgs) {
     case TRole::Uninstall:
       return Uninstall(line.Silent);
     case TRole::Console:
+      // The program has no console of its own (it shows no window in its
+      // other roles); the console run logs to the one it was started from.
+      platform::AttachConsoleOutput();
       return RunServices(platform::THostKind::Console);
     case TRole::Service:
       break;

@@ -5,6 +5,8 @@
 #   wine_session NAME       # fresh prefix build/wine/NAME, persistent server,
 #                           # booted session whose services log to session.log
 #   install_service EXE     # copies EXE to C:\Program Files\Quillory Server
+#   start_xvfb              # an X server of its own for scenarios with windows
+#                           # (call before wine_session)
 #
 # Every Wine call is bounded; the EXIT trap ends the prefix's wineserver (and
 # with it every Wine process of the scenario) and removes the prefix.
@@ -41,6 +43,15 @@ wine_session() {
   timeout 10 wineserver -p
   # services.exe and every service inherit this stderr: a file, never a pipe.
   WINEDEBUG=-all,err+eventlog timeout 60 wine cmd /c exit </dev/null >"$WINEPREFIX/session.log" 2>&1
+}
+
+start_xvfb() {
+  local display=:$((100 + RANDOM % 400))
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  local xvfb=$!
+  cleanups+=("kill $xvfb; wait $xvfb")
+  export DISPLAY=$display keep_display=1
+  wait_for "Xvfb" xdotool getdisplaygeometry >/dev/null 2>&1
 }
 
 # w ARGS...: a Wine command's output, bounded, CR removed.

@@ -4,12 +4,7 @@
 # on Wine's message-box trace channel and closes it with xdotool under Xvfb.
 # Usage: wine_service_install_twice.sh SERVICE_EXE SERVICE_CONTROL_EXE (unused)
 source "$(dirname "$0")/wine_lib.sh"
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanups+=("kill $xvfb; wait $xvfb")
-export DISPLAY=$display keep_display=1
-wait_for "Xvfb" xdotool getdisplaygeometry 2>/dev/null
+start_xvfb
 
 wine_session scenario-service-install-twice
 install_service "$1"
