@@ -1,0 +1,173 @@
+#include "skin/draw/win32/hdc_canvas.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "skin/draw/fills.h"
+#include "skin/draw/win32/gdi_census.h"
+
+namespace skin {
+namespace {
+
+// A TColor (0x00BBGGRR) as a 32-bit DIB pixel (0x00RRGGBB).
+std::uint32_t DibPixel(TColor AColor) {
+  return ((AColor & 0xFF) << 16) | (AColor & 0xFF00) | ((AColor >> 16) & 0xFF);
+}
+
+// ASourceRect of ASource as top-down 32-bit DIB pixels.
+std::vector<std::uint32_t> DibPixels(const TBitmap& ASource, const TRect& ASourceRect) {
+  std::vector<std::uint32_t> bits;
+  bits.reserve(static_cast<std::size_t>(ASourceRect.Width()) *
+               static_cast<std::size_t>(ASourceRect.Height()));
+  for (int y = ASourceRect.Top; y < ASourceRect.Bottom; ++y) {
+    for (int x = ASourceRect.Left; x < ASourceRect.Right; ++x) {
+      bits.push_back(DibPixel(ASource.Pixel(x, y)));
+    }
+  }
+  return bits;
+}
+
+BITMAPINFO DibHeader(int AWidth, int AHeight) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = AWidth;
+  info.bmiHeader.biHeight = -AHeight;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// Sets the stretch mode for this object's lifetime.
+class TStretchModeScope {
+ public:
+  TStretchModeScope(HDC ADc, TStretchMode AMode)
+      : FDc(ADc),
+        FOld(SetStretchBltMode(ADc, AMode == TStretchMode::Halftone ? HALFTONE : COLORONCOLOR)) {
+    // HALFTONE needs the brush origin reset after the mode is set.
+    if (AMode == TStretchMode::Halftone) SetBrushOrgEx(ADc, 0, 0, &FOldOrigin);
+    FHalftone = AMode == TStretchMode::Halftone;
+  }
+  ~TStretchModeScope() {
+    if (FHalftone) SetBrushOrgEx(FDc, FOldOrigin.x, FOldOrigin.y, nullptr);
+    if (FOld) SetStretchBltMode(FDc, FOld);
+  }
+  TStretchModeScope(const TStretchModeScope&) = delete;
+  TStretchModeScope& operator=(const TStretchModeScope&) = delete;
+
+ private:
+  HDC FDc;
+  int FOld;
+  POINT FOldOrigin{};
+  bool FHalftone = false;
+};
+
+// GetWindowDC / ReleaseDC.
+class TWindowDc {
+ public:
+  explicit TWindowDc(HWND AWindow) : FWindow(AWindow), FDc(GetWindowDC(AWindow)) {}
+  ~TWindowDc() {
+    if (FDc) ReleaseDC(FWindow, FDc);
+  }
+  TWindowDc(const TWindowDc&) = delete;
+  TWindowDc& operator=(const TWindowDc&) = delete;
+  HDC Get() const { return FDc; }
+
+ private:
+  HWND FWindow;
+  HDC FDc;
+};
+
+const wchar_t* Wide(std::u16string_view AText) {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t));
+  return reinterpret_cast<const wchar_t*>(AText.data());
+}
+
+}  // namespace
+
+void THdcCanvas::DrawBitmap(const TRect& ADest, const TBitmap& ASource, const TRect& ASourceRect,
+                            TStretchMode AMode) {
+  if (ADest.Empty() || ASourceRect.Empty()) return;
+  const auto bits = DibPixels(ASource, ASourceRect);
+  const BITMAPINFO info = DibHeader(ASourceRect.Width(), ASourceRect.Height());
+  TStretchModeScope mode(FDc, AMode);
+  StretchDIBits(FDc, ADest.Left, ADest.Top, ADest.Width(), ADest.Height(), 0, 0,
+                ASourceRect.Width(), ASourceRect.Height(), bits.data(), &info, DIB_RGB_COLORS,
+                SRCCOPY);
+}
+
+// TransparentBlt builds its mask with the DC's own stretch mode when it
+// resamples, which merges rows when shrinking; so the piece is resampled
+// here first and handed over at the target's size.
+void THdcCanvas::DrawBitmapMasked(const TRect& ADest, const TBitmap& ASource,
+                                  const TRect& ASourceRect, TColor ATransColor) {
+  if (ADest.Empty() || ASourceRect.Empty()) return;
+  const int w = ADest.Width(), h = ADest.Height();
+  const BITMAPINFO info = DibHeader(w, h);
+  void* section = nullptr;
+  TCountedObject dib(CreateDIBSection(FDc, &info, DIB_RGB_COLORS, &section, nullptr, 0));
+  TCountedMemoryDc memory(CreateCompatibleDC(FDc));
+  if (!dib || !memory || !section) return;
+  auto* bits = static_cast<std::uint32_t*>(section);
+  for (int y = 0; y < h; ++y) {
+    const int sy = ASourceRect.Top + StretchSource(y, h, ASourceRect.Height(), TAxis::Rows);
+    for (int x = 0; x < w; ++x) {
+      const int sx = ASourceRect.Left + StretchSource(x, w, ASourceRect.Width(), TAxis::Columns);
+      bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + x] =
+          DibPixel(ASource.Pixel(sx, sy));
+    }
+  }
+  TSelection select(memory.Get(), dib.Get());
+  TransparentBlt(FDc, ADest.Left, ADest.Top, w, h, memory.Get(), 0, 0, w, h, ATransColor);
+}
+
+void THdcCanvas::FillRect(const TRect& ARect, TColor AColor) {
+  if (ARect.Empty()) return;
+  const RECT r{ARect.Left, ARect.Top, ARect.Right, ARect.Bottom};
+  const COLORREF old = SetDCBrushColor(FDc, AColor);
+  ::FillRect(FDc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  SetDCBrushColor(FDc, old);
+}
+
+TSize THdcCanvas::TextExtent(std::u16string_view AText, int AWrapWidth) {
+  if (AWrapWidth <= 0) {
+    SIZE size{};
+    GetTextExtentPoint32W(FDc, Wide(AText), static_cast<int>(AText.size()), &size);
+    return {size.cx, size.cy};
+  }
+  RECT r{0, 0, AWrapWidth, 0};
+  ::DrawTextW(FDc, Wide(AText), static_cast<int>(AText.size()), &r,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void THdcCanvas::DrawText(const TRect& ARect, std::u16string_view AText, TColor AColor,
+                          TTextFormat AFormat) {
+  RECT r{ARect.Left, ARect.Top, ARect.Right, ARect.Bottom};
+  UINT flags = DT_NOPREFIX | (AFormat.WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+  if (AFormat.Centred) {
+    flags |= DT_CENTER;
+    if (AFormat.WordWrap) {
+      r.top += (ARect.Height() - TextExtent(AText, ARect.Width()).Height) / 2;
+    } else {
+      flags |= DT_VCENTER;
+    }
+  }
+  const COLORREF oldColor = SetTextColor(FDc, AColor);
+  const int oldMode = SetBkMode(FDc, TRANSPARENT);
+  ::DrawTextW(FDc, Wide(AText), static_cast<int>(AText.size()), &r, flags);
+  SetBkMode(FDc, oldMode);
+  SetTextColor(FDc, oldColor);
+}
+
+void DrawControlBorder(HWND AWindow, TColor ABorderColor, TColor AInnerColor, bool ADrawInner) {
+  RECT window{};
+  if (!GetWindowRect(AWindow, &window)) return;
+  TWindowDc dc(AWindow);
+  if (!dc.Get()) return;
+  THdcCanvas canvas(dc.Get());
+  DrawControlBorder(canvas, {0, 0, window.right - window.left, window.bottom - window.top},
+                    ABorderColor, AInnerColor, ADrawInner);
+}
+
+}  // namespace skin
