@@ -11,20 +11,24 @@ void TBitmapCanvas::SetFont(std::function<int(char16_t)> AAdvance, int ALineHeig
 
 void TBitmapCanvas::Blit(const TRect& ADest, const TBitmap& ASource, const TRect& ASourceRect,
                          bool AMasked, TColor ATransColor) {
-  if (ADest.Empty() || ASourceRect.Empty()) return;
+  if (!Drawable(ADest, ASource, ASourceRect)) return;
   const int dw = ADest.Width(), dh = ADest.Height();
   const int sw = ASourceRect.Width(), sh = ASourceRect.Height();
   // Only the visible part of the target is visited; the mapping stays that
   // of the whole rectangle.
   const int x0 = std::max(0, -ADest.Left), x1 = std::min(dw, FTarget.Width() - ADest.Left);
   const int y0 = std::max(0, -ADest.Top), y1 = std::min(dh, FTarget.Height() - ADest.Top);
+  if (x0 >= x1 || y0 >= y1) return;
+  std::vector<int> columns(static_cast<std::size_t>(x1 - x0));
+  for (int x = x0; x < x1; ++x) {
+    columns[x - x0] = ASourceRect.Left + StretchSource(x, dw, sw, TAxis::Columns);
+  }
   for (int y = y0; y < y1; ++y) {
-    const int sy = ASourceRect.Top + StretchSource(y, dh, sh, TAxis::Rows);
+    const TColor* from = ASource.Row(ASourceRect.Top + StretchSource(y, dh, sh, TAxis::Rows));
+    TColor* to = FTarget.Row(ADest.Top + y) + ADest.Left;
     for (int x = x0; x < x1; ++x) {
-      const TColor c =
-          ASource.Pixel(ASourceRect.Left + StretchSource(x, dw, sw, TAxis::Columns), sy);
-      if (AMasked && c == ATransColor) continue;
-      FTarget.SetPixel(ADest.Left + x, ADest.Top + y, c);
+      const TColor c = from[columns[x - x0]];
+      if (!AMasked || c != ATransColor) to[x] = c;
     }
   }
 }
@@ -88,8 +92,8 @@ TSize TBitmapCanvas::TextExtent(std::u16string_view AText, int AWrapWidth) {
   return size;
 }
 
-void TBitmapCanvas::DrawText(const TRect& ARect, std::u16string_view AText, TColor AColor,
-                             TTextFormat AFormat) {
+void TBitmapCanvas::PaintText(const TRect& ARect, std::u16string_view AText, TColor AColor,
+                              TTextFormat AFormat) {
   auto lines = Lines(AText, AFormat.WordWrap ? ARect.Width() : 0);
   int y = ARect.Top;
   if (AFormat.Centred) {

@@ -38,8 +38,8 @@ class TBitmapCanvas : public TPaintCanvas {
                         TColor ATransColor) override;
   void FillRect(const TRect& ARect, TColor AColor) override;
   TSize TextExtent(std::u16string_view AText, int AWrapWidth = 0) override;
-  void DrawText(const TRect& ARect, std::u16string_view AText, TColor AColor,
-                TTextFormat AFormat) override;
+  void PaintText(const TRect& ARect, std::u16string_view AText, TColor AColor,
+                 TTextFormat AFormat) override;
 
   // The lines drawn so far, in order.
   const std::vector<TTextRun>& TextRuns() const { return FTextRuns; }

@@ -73,8 +73,8 @@ TRect PaintButtonCaption(TPaintCanvas& ACanvas, const TRect& ACaptionRect,
   const TRect at =
       TRect::Sized(box.Left + (box.Width() - extent.Width) / 2,
                    box.Top + (box.Height() - extent.Height) / 2, extent.Width, extent.Height);
-  ACanvas.DrawText(at, ACaption, AStyle.Enabled ? AStyle.Color : 0x808080,
-                   {.WordWrap = AStyle.WordWrap, .Centred = true});
+  ACanvas.PaintText(at, ACaption, AStyle.Enabled ? AStyle.Color : 0x808080,
+                    {.WordWrap = AStyle.WordWrap, .Centred = true});
   return at;
 }
 

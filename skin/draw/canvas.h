@@ -25,7 +25,7 @@ enum class TStretchMode {
   Halftone,
 };
 
-// Text layout for DrawText.
+// Text layout for PaintText.
 struct TTextFormat {
   bool WordWrap = false;  // break lines at spaces to fit the rectangle's width
   bool Centred = false;   // centre each line horizontally and the block vertically
@@ -36,8 +36,8 @@ class TPaintCanvas {
   virtual ~TPaintCanvas() = default;
 
   // Draws ASourceRect of ASource into ADest, resampled with AMode when the
-  // sizes differ. Nothing happens when either rectangle is empty; the
-  // source rectangle must lie inside ASource.
+  // sizes differ. Nothing happens when either rectangle is empty or the
+  // source rectangle does not lie inside ASource.
   virtual void DrawBitmap(const TRect& ADest, const TBitmap& ASource, const TRect& ASourceRect,
                           TStretchMode AMode) = 0;
 
@@ -55,13 +55,19 @@ class TPaintCanvas {
 
   // Draws AText in AColor inside ARect over the existing pixels (no
   // background), starting at its top left unless AFormat centres it.
-  virtual void DrawText(const TRect& ARect, std::u16string_view AText, TColor AColor,
-                        TTextFormat AFormat) = 0;
+  virtual void PaintText(const TRect& ARect, std::u16string_view AText, TColor AColor,
+                         TTextFormat AFormat) = 0;
 };
 
 // The whole of ABitmap as a source rectangle.
 inline TRect BoundsOf(const TBitmap& ABitmap) {
   return {0, 0, ABitmap.Width(), ABitmap.Height()};
+}
+
+// Whether a blit from ASourceRect of ASource to ADest draws anything.
+inline bool Drawable(const TRect& ADest, const TBitmap& ASource, const TRect& ASourceRect) {
+  return !ADest.Empty() && !ASourceRect.Empty() && ASourceRect.Left >= 0 && ASourceRect.Top >= 0 &&
+         ASourceRect.Right <= ASource.Width() && ASourceRect.Bottom <= ASource.Height();
 }
 
 enum class TAxis { Columns, Rows };

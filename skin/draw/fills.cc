@@ -23,22 +23,22 @@ TColor LineColor(TColor A1, TColor A2, int AIndex, int ALength, int AStep) {
 
 }  // namespace
 
+// Each gradient is one line of colours stretched across the rectangle: a
+// single blit on every canvas.
 void DrawGradientV(TPaintCanvas& ACanvas, const TRect& ARect, TColor AColor1, TColor AColor2) {
   if (ARect.Empty()) return;
   const int h = ARect.Height();
-  for (int i = 0; i < h; ++i) {
-    const int y = ARect.Top + i;
-    ACanvas.FillRect({ARect.Left, y, ARect.Right, y + 1}, LineColor(AColor1, AColor2, i, h, i - 1));
-  }
+  TBitmap line(1, h);
+  for (int i = 0; i < h; ++i) line.SetPixel(0, i, LineColor(AColor1, AColor2, i, h, i - 1));
+  ACanvas.DrawBitmap(ARect, line, BoundsOf(line), TStretchMode::Nearest);
 }
 
 void DrawGradientH(TPaintCanvas& ACanvas, const TRect& ARect, TColor AColor1, TColor AColor2) {
   if (ARect.Empty()) return;
   const int w = ARect.Width();
-  for (int i = 0; i < w; ++i) {
-    const int x = ARect.Left + i;
-    ACanvas.FillRect({x, ARect.Top, x + 1, ARect.Bottom}, LineColor(AColor1, AColor2, i, w, i));
-  }
+  TBitmap line(w, 1);
+  for (int i = 0; i < w; ++i) line.SetPixel(i, 0, LineColor(AColor1, AColor2, i, w, i));
+  ACanvas.DrawBitmap(ARect, line, BoundsOf(line), TStretchMode::Nearest);
 }
 
 namespace {

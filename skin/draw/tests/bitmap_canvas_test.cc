@@ -20,6 +20,10 @@ TEST(BitmapCanvasTest, BlitsAndFillsClipToTheTarget) {
   EXPECT_EQ(target.Pixel(2, 0), kBackground);
   EXPECT_EQ(target.Pixel(3, 2), 0x00AA0000u);
   EXPECT_EQ(target.Pixel(3, 1), kBackground);
+  // A source rectangle outside the source draws nothing.
+  canvas.DrawBitmap({0, 0, 4, 3}, CodedBitmap(5, 5), {3, 3, 6, 5}, TStretchMode::Nearest);
+  canvas.DrawBitmapMasked({0, 0, 4, 3}, CodedBitmap(5, 5), {-1, 0, 2, 2}, kMagenta);
+  EXPECT_EQ(target.Pixel(3, 1), kBackground);
 }
 
 TEST(BitmapCanvasTest, MaskedStretchSkipsTheMaskedSourcePixels) {
@@ -71,7 +75,7 @@ TEST(BitmapCanvasTest, WrapsAtSpacesAndCentresLines) {
   EXPECT_EQ(canvas.TextExtent(u"Dienst neu starten", 71), (TSize{60, 26}));
   // A word wider than the width keeps a line of its own.
   EXPECT_EQ(canvas.TextExtent(u"ab Verzeichnisauswahl c", 30), (TSize{108, 39}));
-  canvas.DrawText({0, 0, 71, 40}, u"Dienst neu starten", 7, {.WordWrap = true, .Centred = true});
+  canvas.PaintText({0, 0, 71, 40}, u"Dienst neu starten", 7, {.WordWrap = true, .Centred = true});
   EXPECT_EQ(canvas.TextRuns(),
             (std::vector<TTextRun>{{{5, 7}, u"Dienst neu", 7}, {{14, 20}, u"starten", 7}}));
 }

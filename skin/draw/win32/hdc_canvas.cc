@@ -87,7 +87,7 @@ const wchar_t* Wide(std::u16string_view AText) {
 
 void THdcCanvas::DrawBitmap(const TRect& ADest, const TBitmap& ASource, const TRect& ASourceRect,
                             TStretchMode AMode) {
-  if (ADest.Empty() || ASourceRect.Empty()) return;
+  if (!Drawable(ADest, ASource, ASourceRect)) return;
   const auto bits = DibPixels(ASource, ASourceRect);
   const BITMAPINFO info = DibHeader(ASourceRect.Width(), ASourceRect.Height());
   TStretchModeScope mode(FDc, AMode);
@@ -101,7 +101,7 @@ void THdcCanvas::DrawBitmap(const TRect& ADest, const TBitmap& ASource, const TR
 // here first and handed over at the target's size.
 void THdcCanvas::DrawBitmapMasked(const TRect& ADest, const TBitmap& ASource,
                                   const TRect& ASourceRect, TColor ATransColor) {
-  if (ADest.Empty() || ASourceRect.Empty()) return;
+  if (!Drawable(ADest, ASource, ASourceRect)) return;
   const int w = ADest.Width(), h = ADest.Height();
   const BITMAPINFO info = DibHeader(w, h);
   void* section = nullptr;
@@ -141,8 +141,8 @@ TSize THdcCanvas::TextExtent(std::u16string_view AText, int AWrapWidth) {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-void THdcCanvas::DrawText(const TRect& ARect, std::u16string_view AText, TColor AColor,
-                          TTextFormat AFormat) {
+void THdcCanvas::PaintText(const TRect& ARect, std::u16string_view AText, TColor AColor,
+                           TTextFormat AFormat) {
   RECT r{ARect.Left, ARect.Top, ARect.Right, ARect.Bottom};
   UINT flags = DT_NOPREFIX | (AFormat.WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
   if (AFormat.Centred) {

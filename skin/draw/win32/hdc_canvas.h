@@ -25,8 +25,8 @@ class THdcCanvas : public TPaintCanvas {
                         TColor ATransColor) override;
   void FillRect(const TRect& ARect, TColor AColor) override;
   TSize TextExtent(std::u16string_view AText, int AWrapWidth = 0) override;
-  void DrawText(const TRect& ARect, std::u16string_view AText, TColor AColor,
-                TTextFormat AFormat) override;
+  void PaintText(const TRect& ARect, std::u16string_view AText, TColor AColor,
+                 TTextFormat AFormat) override;
 
   HDC Dc() const { return FDc; }
 
