@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "bench/skin/draw_workload.h"
-#include "skin/draw/win32/gdi_census.h"
+#include "skin/draw/win32/dib_surface.h"
 #include "skin/draw/win32/hdc_canvas.h"
 
 int main(int AArgc, char** AArgv) {
@@ -21,23 +21,13 @@ int main(int AArgc, char** AArgv) {
   const auto steps = bench::Steps(reader, images);
   const skin::TGdiCensus before = skin::GdiCensus();
   {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 1024;
-    info.bmiHeader.biHeight = -64;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    skin::TCountedMemoryDc dc(CreateCompatibleDC(nullptr));
-    void* bits = nullptr;
-    skin::TCountedObject dib(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dc || !dib) {
+    skin::TDibSurface surface(1024, 64);
+    if (!surface.Valid()) {
       std::fprintf(stderr, "skin_draw_hdc_bench: no DIB section\n");
       return 1;
     }
-    skin::TSelection select(dc.Get(), dib.Get());
-    skin::TSelection font(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
-    skin::THdcCanvas canvas(dc.Get());
+    skin::TSelection font(surface.Dc(), GetStockObject(DEFAULT_GUI_FONT));
+    skin::THdcCanvas canvas(surface.Dc());
     bench::TimeSteps("hdc", canvas, steps, ms);
   }
   const skin::TGdiCensus after = skin::GdiCensus();

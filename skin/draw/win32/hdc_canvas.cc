@@ -4,15 +4,10 @@
 #include <vector>
 
 #include "skin/draw/fills.h"
-#include "skin/draw/win32/gdi_census.h"
+#include "skin/draw/win32/dib_surface.h"
 
 namespace skin {
 namespace {
-
-// A TColor (0x00BBGGRR) as a 32-bit DIB pixel (0x00RRGGBB).
-std::uint32_t DibPixel(TColor AColor) {
-  return ((AColor & 0xFF) << 16) | (AColor & 0xFF00) | ((AColor >> 16) & 0xFF);
-}
 
 // ASourceRect of ASource as top-down 32-bit DIB pixels.
 std::vector<std::uint32_t> DibPixels(const TBitmap& ASource, const TRect& ASourceRect) {
@@ -25,17 +20,6 @@ std::vector<std::uint32_t> DibPixels(const TBitmap& ASource, const TRect& ASourc
     }
   }
   return bits;
-}
-
-BITMAPINFO DibHeader(int AWidth, int AHeight) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = AWidth;
-  info.bmiHeader.biHeight = -AHeight;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
 }
 
 // Sets the stretch mode for this object's lifetime.
@@ -103,12 +87,9 @@ void THdcCanvas::DrawBitmapMasked(const TRect& ADest, const TBitmap& ASource,
                                   const TRect& ASourceRect, TColor ATransColor) {
   if (!Drawable(ADest, ASource, ASourceRect)) return;
   const int w = ADest.Width(), h = ADest.Height();
-  const BITMAPINFO info = DibHeader(w, h);
-  void* section = nullptr;
-  TCountedObject dib(CreateDIBSection(FDc, &info, DIB_RGB_COLORS, &section, nullptr, 0));
-  TCountedMemoryDc memory(CreateCompatibleDC(FDc));
-  if (!dib || !memory || !section) return;
-  auto* bits = static_cast<std::uint32_t*>(section);
+  TDibSurface piece(w, h, FDc);
+  if (!piece.Valid()) return;
+  std::uint32_t* bits = piece.Bits();
   for (int y = 0; y < h; ++y) {
     const int sy = ASourceRect.Top + StretchSource(y, h, ASourceRect.Height(), TAxis::Rows);
     for (int x = 0; x < w; ++x) {
@@ -117,8 +98,7 @@ void THdcCanvas::DrawBitmapMasked(const TRect& ADest, const TBitmap& ASource,
           DibPixel(ASource.Pixel(sx, sy));
     }
   }
-  TSelection select(memory.Get(), dib.Get());
-  TransparentBlt(FDc, ADest.Left, ADest.Top, w, h, memory.Get(), 0, 0, w, h, ATransColor);
+  TransparentBlt(FDc, ADest.Left, ADest.Top, w, h, piece.Dc(), 0, 0, w, h, ATransColor);
 }
 
 void THdcCanvas::FillRect(const TRect& ARect, TColor AColor) {

@@ -6,14 +6,13 @@
 
 #include <cstdio>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "skin/draw/bitmap_canvas.h"
 #include "skin/draw/ellipsis_text.h"
 #include "skin/draw/fills.h"
 #include "skin/draw/slices.h"
-#include "skin/draw/win32/gdi_census.h"
+#include "skin/draw/win32/dib_surface.h"
 
 namespace skin {
 namespace {
@@ -43,36 +42,6 @@ TBitmap Keyed(int AWidth, int AHeight) {
   return b;
 }
 
-// A 32-bit top-down DIB section in a memory DC, both counted.
-class TDibTarget {
- public:
-  TDibTarget() : FDc(CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    FBitmap = TCountedObject(CreateDIBSection(FDc.Get(), &info, DIB_RGB_COLORS,
-                                              reinterpret_cast<void**>(&FBits), nullptr, 0));
-    FSelection.emplace(FDc.Get(), FBitmap.Get());
-  }
-  bool Valid() const { return FDc && FBitmap && FBits; }
-  HDC Dc() const { return FDc.Get(); }
-  TColor Pixel(int AX, int AY) const {
-    GdiFlush();
-    const std::uint32_t p = FBits[AY * kWidth + AX];
-    return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
-  }
-
- private:
-  TCountedMemoryDc FDc;
-  TCountedObject FBitmap;
-  std::uint32_t* FBits = nullptr;
-  std::optional<TSelection> FSelection;
-};
-
 struct TCase {
   const char* Name;
   std::function<void(TPaintCanvas&)> Draw;
@@ -81,7 +50,7 @@ struct TCase {
 // Draws ACase on both canvases and counts the pixels that differ.
 void ExpectSame(const TCase& ACase) {
   SCOPED_TRACE(ACase.Name);
-  TDibTarget dib;
+  TDibSurface dib(kWidth, kHeight);
   ASSERT_TRUE(dib.Valid());
   THdcCanvas device(dib.Dc());
   device.FillRect({0, 0, kWidth, kHeight}, kBackground);
@@ -259,7 +228,7 @@ TEST(HdcCanvasTest, HalftoneMatchesWhereTheSourceIsUniform) {
 TEST(HdcCanvasTest, DrawingLeavesNoGdiObjectsBehind) {
   const TGdiCensus before = GdiCensus();
   {
-    TDibTarget dib;
+    TDibSurface dib(kWidth, kHeight);
     ASSERT_TRUE(dib.Valid());
     THdcCanvas canvas(dib.Dc());
     const TBitmap source = Keyed(25, 21);
@@ -275,7 +244,7 @@ TEST(HdcCanvasTest, DrawingLeavesNoGdiObjectsBehind) {
 }
 
 TEST(HdcCanvasTest, EllipsisTextFitsInTheDevicesFont) {
-  TDibTarget dib;
+  TDibSurface dib(kWidth, kHeight);
   ASSERT_TRUE(dib.Valid());
   TSelection font(dib.Dc(), GetStockObject(DEFAULT_GUI_FONT));
   THdcCanvas canvas(dib.Dc());
