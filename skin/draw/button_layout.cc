@@ -78,4 +78,16 @@ TRect PaintButtonCaption(TPaintCanvas& ACanvas, const TRect& ACaptionRect,
   return at;
 }
 
+TCheckBoxPlacement PlaceCheckBox(const TRect& AClient, TSize ABox, bool ARightAligned,
+                                 bool ARightToLeft) {
+  const int side = std::max({13, ABox.Width, ABox.Height});
+  const bool textOnRight = ARightAligned != ARightToLeft;
+  const int left = textOnRight ? AClient.Left : AClient.Right - side - 1;
+  const int top = AClient.Top + (AClient.Height() - side) / 2;
+  TCheckBoxPlacement out;
+  out.Square = TRect::Sized(left, top, side, side);
+  out.Box = {left + (side - ABox.Width) / 2, top + (side - ABox.Height) / 2};
+  return out;
+}
+
 }  // namespace skin

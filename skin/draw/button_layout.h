@@ -64,6 +64,19 @@ struct TCaptionStyle {
 TRect PaintButtonCaption(TPaintCanvas& ACanvas, const TRect& ACaptionRect,
                          std::u16string_view ACaption, const TCaptionStyle& AStyle);
 
+// Where a check box or radio button paints its box: a square of at least
+// 13 x 13 (filled with the control's colour) vertically centred in
+// AClient, at its left edge when the text is on the right (right-aligned
+// text read left to right, or left-aligned text read right to left), else
+// one pixel in from its right edge; the box image of ABox is centred in
+// the square. Divisions truncate towards zero.
+struct TCheckBoxPlacement {
+  TRect Square;
+  TPoint Box;
+};
+TCheckBoxPlacement PlaceCheckBox(const TRect& AClient, TSize ABox, bool ARightAligned,
+                                 bool ARightToLeft);
+
 }  // namespace skin
 
 #endif  // QUILLORY_SKIN_DRAW_BUTTON_LAYOUT_H_

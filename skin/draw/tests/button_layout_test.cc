@@ -101,5 +101,43 @@ TEST(ButtonCaptionTest, CentredMovedWhenPressedGreyWhenDisabledNarrowedWhenWrapp
                                                       {{16, 13}, u"starten", 5}}));
 }
 
+TEST(CheckBoxPlacementTest, SideFromAlignmentAndReadingOrderCentredVertically) {
+  const struct {
+    const char* Name;
+    TRect Client;
+    TSize Box;
+    bool RightAligned, RightToLeft;
+    TRect Square;
+    TPoint At;
+  } cases[] = {
+      {"text right", {0, 0, 100, 17}, {13, 13}, true, false, {0, 2, 13, 15}, {0, 2}},
+      {"text left", {0, 0, 100, 17}, {13, 13}, false, false, {86, 2, 99, 15}, {86, 2}},
+      {"left aligned, right to left",
+       {0, 0, 100, 17},
+       {13, 13},
+       false,
+       true,
+       {0, 2, 13, 15},
+       {0, 2}},
+      {"right aligned, right to left",
+       {0, 0, 100, 17},
+       {13, 13},
+       true,
+       true,
+       {86, 2, 99, 15},
+       {86, 2}},
+      // A small image sits in the middle of the 13-pixel square.
+      {"small box", {0, 0, 100, 17}, {11, 11}, true, false, {0, 2, 13, 15}, {1, 3}},
+      {"large box", {0, 0, 100, 17}, {16, 15}, true, false, {0, 0, 16, 16}, {0, 0}},
+      // Lower than the square: (10 - 13) / 2 truncates to -1.
+      {"low", {5, 20, 60, 30}, {13, 13}, true, false, {5, 19, 18, 32}, {5, 19}},
+  };
+  for (const auto& c : cases) {
+    const TCheckBoxPlacement got = PlaceCheckBox(c.Client, c.Box, c.RightAligned, c.RightToLeft);
+    EXPECT_EQ(got.Square, c.Square) << c.Name;
+    EXPECT_EQ(got.Box, c.At) << c.Name;
+  }
+}
+
 }  // namespace
 }  // namespace skin
