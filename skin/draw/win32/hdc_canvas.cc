@@ -1,5 +1,6 @@
 #include "skin/draw/win32/hdc_canvas.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -82,23 +83,34 @@ void THdcCanvas::DrawBitmap(const TRect& ADest, const TBitmap& ASource, const TR
 
 // TransparentBlt builds its mask with the DC's own stretch mode when it
 // resamples, which merges rows when shrinking; so the piece is resampled
-// here first and handed over at the target's size.
+// here first, only where the DC can show it, and handed over unscaled.
 void THdcCanvas::DrawBitmapMasked(const TRect& ADest, const TBitmap& ASource,
                                   const TRect& ASourceRect, TColor ATransColor) {
   if (!Drawable(ADest, ASource, ASourceRect)) return;
-  const int w = ADest.Width(), h = ADest.Height();
+  TRect shown = ADest;
+  RECT clip{};
+  if (GetClipBox(FDc, &clip) != ERROR && !IsRectEmpty(&clip)) {
+    shown = {std::max(ADest.Left, static_cast<int>(clip.left)),
+             std::max(ADest.Top, static_cast<int>(clip.top)),
+             std::min(ADest.Right, static_cast<int>(clip.right)),
+             std::min(ADest.Bottom, static_cast<int>(clip.bottom))};
+    if (shown.Empty()) return;
+  }
+  const int w = shown.Width(), h = shown.Height();
   TDibSurface piece(w, h, FDc);
   if (!piece.Valid()) return;
   std::uint32_t* bits = piece.Bits();
   for (int y = 0; y < h; ++y) {
-    const int sy = ASourceRect.Top + StretchSource(y, h, ASourceRect.Height(), TAxis::Rows);
+    const int sy = ASourceRect.Top + StretchSource(shown.Top - ADest.Top + y, ADest.Height(),
+                                                   ASourceRect.Height(), TAxis::Rows);
     for (int x = 0; x < w; ++x) {
-      const int sx = ASourceRect.Left + StretchSource(x, w, ASourceRect.Width(), TAxis::Columns);
+      const int sx = ASourceRect.Left + StretchSource(shown.Left - ADest.Left + x, ADest.Width(),
+                                                      ASourceRect.Width(), TAxis::Columns);
       bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + x] =
           DibPixel(ASource.Pixel(sx, sy));
     }
   }
-  TransparentBlt(FDc, ADest.Left, ADest.Top, w, h, piece.Dc(), 0, 0, w, h, ATransColor);
+  TransparentBlt(FDc, shown.Left, shown.Top, w, h, piece.Dc(), 0, 0, w, h, ATransColor);
 }
 
 void THdcCanvas::FillRect(const TRect& ARect, TColor AColor) {

@@ -134,6 +134,10 @@ TEST(HdcCanvasTest, MaskedBlitsMatchTheBitmapCanvas) {
        [&](TPaintCanvas& C) {
          C.DrawBitmapMasked({2, 3, 31, 40}, source, BoundsOf(source), kMagenta);
        }},
+      {"masked off the edges",
+       [&](TPaintCanvas& C) {
+         C.DrawBitmapMasked({-20, -9, 90, 70}, source, BoundsOf(source), kMagenta);
+       }},
       {"masked shrink",
        [&](TPaintCanvas& C) {
          C.DrawBitmapMasked({2, 3, 7, 6}, source, BoundsOf(source), kMagenta);
