@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
 #include "skin/draw/bitmap_canvas.h"
+#include "skin/draw/button_layout.h"
 #include "skin/draw/ellipsis_text.h"
 #include "skin/draw/fills.h"
 #include "skin/draw/slices.h"
@@ -268,6 +270,60 @@ TEST(HdcCanvasTest, EllipsisTextFitsInTheDevicesFont) {
   const TSize wrapped = canvas.TextExtent(u"Dienst neu starten", line.Width * 2 / 3);
   EXPECT_LT(wrapped.Width, line.Width);
   EXPECT_EQ(wrapped.Height, 2 * line.Height);
+}
+
+TEST(HdcCanvasTest, EveryCallLeavesTheDcAsItFoundIt) {
+  TDibSurface dib(kWidth, kHeight);
+  ASSERT_TRUE(dib.Valid());
+  HDC dc = dib.Dc();
+  SetStretchBltMode(dc, BLACKONWHITE);
+  SetTextColor(dc, 0x00010203);
+  SetBkMode(dc, OPAQUE);
+  SetDCBrushColor(dc, 0x00040506);
+  SetBrushOrgEx(dc, 3, 4, nullptr);
+  THdcCanvas canvas(dc);
+  const TBitmap source = Keyed(9, 7);
+  canvas.DrawBitmap({0, 0, 20, 20}, source, BoundsOf(source), TStretchMode::Halftone);
+  canvas.DrawBitmap({0, 0, 20, 20}, source, BoundsOf(source), TStretchMode::Nearest);
+  canvas.DrawBitmapMasked({0, 0, 5, 5}, source, BoundsOf(source), kMagenta);
+  canvas.FillRect({0, 0, 9, 9}, 0x00FFFFFF);
+  canvas.PaintText({0, 0, 60, 40}, u"Dienst neu starten", 0x00FFFFFF,
+                   {.WordWrap = true, .Centred = true});
+  EXPECT_EQ(GetStretchBltMode(dc), BLACKONWHITE);
+  EXPECT_EQ(GetTextColor(dc), 0x00010203u);
+  EXPECT_EQ(GetBkMode(dc), OPAQUE);
+  EXPECT_EQ(GetDCBrushColor(dc), 0x00040506u);
+  POINT origin{};
+  GetBrushOrgEx(dc, &origin);
+  EXPECT_EQ(origin.x, 3);
+  EXPECT_EQ(origin.y, 4);
+}
+
+TEST(HdcCanvasTest, ButtonCaptionStaysInsideItsMeasuredRectangle) {
+  for (bool wrap : {false, true}) {
+    SCOPED_TRACE(wrap);
+    TDibSurface dib(kWidth, kHeight);
+    ASSERT_TRUE(dib.Valid());
+    TSelection font(dib.Dc(), GetStockObject(DEFAULT_GUI_FONT));
+    THdcCanvas canvas(dib.Dc());
+    canvas.FillRect({0, 0, kWidth, kHeight}, 0);
+    const TRect at =
+        PaintButtonCaption(canvas, {0, 0, kWidth, kHeight}, wrap ? u"Dienst neu starten" : u"Start",
+                           {.WordWrap = wrap, .Color = 0x00FFFFFF});
+    ASSERT_FALSE(at.Empty());
+    int inside = 0, outside = 0;
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) {
+        if (dib.Pixel(x, y) == 0) continue;
+        const bool in = x >= at.Left && x < at.Right && y >= at.Top && y < at.Bottom;
+        ++(in ? inside : outside);
+      }
+    }
+    EXPECT_GT(inside, 10);
+    EXPECT_EQ(outside, 0) << at;
+    // Centred: as much room on the left as on the right, give or take one.
+    EXPECT_LE(std::abs((at.Left - 0) - (kWidth - at.Right)), 1) << at;
+  }
 }
 
 }  // namespace
