@@ -85,6 +85,20 @@ const TZipCase kZipCases[] = {
     {"EmptyPassword", "password.zip", true, 0, "SKINDATA.SK2", "", kWrong},
     {"StreamedPassword", "streamed.zip", true, 0, "SKINDATA.SK2", "secret", kOk},
     {"StreamedWrongPassword", "streamed.zip", true, 0, "SKINDATA.SK2", "wrong", kWrong},
+    // The keys take the low byte of each UTF-16 character of the password:
+    // zip was given the Latin-1 bytes FC "berall" and AC "uro".
+    {"PasswordLatinLetter", "latin1.zip", true, 0, "SKINDATA.SK2",
+     "\xC3\xBC"
+     "berall",
+     kOk},
+    {"PasswordLowByteOfEuro", "euro.zip", true, 0, "SKINDATA.SK2",
+     "\xE2\x82\xAC"
+     "uro",
+     kOk},
+    {"PasswordMalformedUtf8IsWrong", "latin1.zip", true, 0, "SKINDATA.SK2",
+     "\xC3"
+     "berall",
+     kWrong},
     {"ArchiveComment", "comment.zip", true, 0, "SKINDATA.SK2", "", kFail},
     {"PkSignature", "plain.zip", false, 0, "SKINDATA.SK2", "", kFail},
     {"MissingEntry", "plain.zip", true, 0, "OTHER.SK2", "", kFail},
@@ -158,6 +172,9 @@ const TDamagedArchive kDamagedArchives[] = {
      kFail},
     {"LocalHeaderBeyondFile", [](auto& a, std::size_t c) { Set32(a, c + 42, 0xFFFFFF00); }, kFail},
     {"LocalHeaderSignedPK", [](auto& a, std::size_t) { a[0] = 'P', a[1] = 'K'; }, kFail},
+    // Only the archive's first two bytes are looked at, not the rest of the
+    // entry's local header signature.
+    {"LocalSignatureNotChecked", [](auto& a, std::size_t) { a[2] = 0, a[3] = 0; }, kOk},
     {"LocalNameLengthBeyondFile", [](auto& a, std::size_t) { Set16(a, 26, 0xFFFF); }, kFail},
     {"CentralSignatureWrong", [](auto& a, std::size_t c) { a[c] = 'X'; }, kFail},
     {"ReservedBlockType", [](auto& a, std::size_t) { a[42] = 0x07; }, kFail},
