@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr std::size_t kLimit = 1u << 20;
+constexpr std::size_t kLimit = 1u << 18;
 
 enum class TClass { Inflated, Refused, OverLimit };
 
