@@ -19,7 +19,7 @@ void ForEachUtf16Unit(std::string_view AText, F&& AOnUnit) {
                          : lead >= 0xE0 ? 3
                          : lead >= 0xC2 ? 2
                                         : 0;
-    std::uint32_t code = length == 1 ? lead : lead & (0x3F >> length);
+    std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
     bool valid = length != 0 && length <= n - i && lead < 0xF5;
     for (std::size_t k = 1; valid && k < length; ++k) {
       valid = (p[i + k] & 0xC0) == 0x80;
