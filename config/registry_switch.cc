@@ -1,17 +1,13 @@
 #include "config/registry_switch.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "base/ascii.h"
 #include "platform/registry.h"
 
 namespace config {
 
 bool IsRegistrySwitch(const std::string& AArg) {
-  if (AArg.size() != 9 || (AArg[0] != '-' && AArg[0] != '/')) return false;
-  return std::equal(AArg.begin() + 1, AArg.end(), "registry", [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == b;
-  });
+  return AArg.size() > 1 && (AArg[0] == '-' || AArg[0] == '/') &&
+         base::EqualsIgnoringAsciiCase(std::string_view(AArg).substr(1), "registry");
 }
 
 bool ApplyRegistrySwitch(std::vector<std::string>& AArgs) {

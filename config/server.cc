@@ -32,7 +32,7 @@ std::string DefaultClientSettingsDir() {
     base = platform::EnvironmentVariable(name).value_or("");
     if (!base.empty()) break;
   }
-  if (base.empty()) base = platform::ProgramFolder();
+  if (base.empty()) base = platform::FallbackDataFolder();
   const char d = platform::kPathDelimiter;
   if (base.back() != d) base += d;
   return base + "Tarnwick" + d + "Quillhaven" + d + "ClientConfig";

@@ -16,12 +16,13 @@
 #include <cstdint>
 #include <string>
 
+#include "base/version.h"
 #include "config/root.h"
 
 namespace config {
 
 // The port when "Port" is missing or no REG_DWORD.
-inline constexpr int32_t kDefaultPort = 6666;
+inline constexpr int32_t kDefaultPort = QUILLORY_DEFAULT_PORT;
 
 class TServer : public TRoot {
  public:
@@ -53,9 +54,10 @@ class TServer : public TRoot {
 
 // The default client settings folder: the first of the environment variables
 // "ALLUSERSPROFILE", "ProgramData", "APPDATA" that is set and not empty, else
-// the program's folder; then a path delimiter unless the text already ends
-// with one, then "Tarnwick\Quillhaven\ClientConfig" (with the platform's
-// delimiter). Throws when the program's folder is needed and unknown.
+// the platform's folder for machine-wide program data (the program's folder
+// on Windows, /var/lib on Linux); then a path delimiter unless the text
+// already ends with one, then "Tarnwick\Quillhaven\ClientConfig" (with the
+// platform's delimiter). Throws when that folder is needed and unknown.
 std::string DefaultClientSettingsDir();
 
 }  // namespace config

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/ascii.h"
+#include "base/little_endian.h"
 #include "platform/file_version.h"
 
 namespace config {
@@ -14,11 +16,11 @@ constexpr size_t kFixedPartSize = 52;
 constexpr size_t kBlockHeaderSize = 6;
 
 uint16_t Word(const uint8_t* AData) {
-  return static_cast<uint16_t>(AData[0] | (AData[1] << 8));
+  return base::LoadLe16(AData);
 }
 
 uint32_t DoubleWord(const uint8_t* AData) {
-  return static_cast<uint32_t>(Word(AData)) | (static_cast<uint32_t>(Word(AData + 2)) << 16);
+  return base::LoadLe32(AData);
 }
 
 size_t AlignUp(size_t AOffset) {
@@ -136,18 +138,9 @@ TVersionParse ForEachChild(const TBlockReader& AReader, const TBlock& AParent, F
   return TVersionParse::Ok;
 }
 
-bool EqualsIgnoringAsciiCase(std::string_view A, std::string_view B) {
-  if (A.size() != B.size()) return false;
-  for (size_t i = 0; i < A.size(); ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    if (lower(A[i]) != lower(B[i])) return false;
-  }
-  return true;
-}
-
 std::string StringEntry(const TVersionInfo& AInfo, std::string_view AName) {
   for (const auto& [name, text] : AInfo.Strings) {
-    if (EqualsIgnoringAsciiCase(name, AName)) return text;
+    if (base::EqualsIgnoringAsciiCase(name, AName)) return text;
   }
   return {};
 }

@@ -1,26 +1,13 @@
 #include "config/window_utils.h"
 
 namespace config {
-namespace {
-
-// Systems on which a plain request may be refused by the foreground lock.
-bool HasForegroundLock(const platform::TOsVersion& AVersion) {
-  if (AVersion.NtFamily) return AVersion.Major > 4;
-  return AVersion.Major > 4 || (AVersion.Major == 4 && AVersion.Minor > 0);
-}
-
-}  // namespace
 
 bool ForceWindowToFront(platform::TForegroundSystem& ASystem, platform::TWindowId AWindow) {
   if (ASystem.IsMinimized(AWindow)) ASystem.Restore(AWindow);
   if (ASystem.Foreground() == AWindow) return true;
 
-  if (!HasForegroundLock(ASystem.OsVersion())) {
-    ASystem.BringToTop(AWindow);
-    ASystem.SetForeground(AWindow);
-    return ASystem.Foreground() == AWindow;
-  }
-
+  // Every system a 64-bit build runs on has the foreground lock (Windows 98
+  // and 2000 brought it), so a plain request is not enough.
   const uint32_t foreground_thread = ASystem.WindowThread(ASystem.Foreground());
   const uint32_t window_thread = ASystem.WindowThread(AWindow);
   bool in_front = false;

@@ -28,6 +28,12 @@ bool PutEnvironmentVariable(const std::string& AName, const std::optional<std::s
 // kPathDelimiter. Throws std::system_error when the system cannot tell.
 std::string ProgramFolder();
 
+// The folder for data of all users that stands in when no environment
+// variable names one: the program's folder on Windows, "/var/lib/" on POSIX
+// (where %ProgramData%'s role is played by /var/lib). Ends with
+// kPathDelimiter. Throws std::system_error when the system cannot tell.
+std::string FallbackDataFolder();
+
 }  // namespace platform
 
 #endif  // QUILLORY_PLATFORM_ENVIRONMENT_H_

@@ -46,6 +46,17 @@ char PathSeparator();
 // '/' counts as well).
 bool EndsWithPathSeparator(std::string_view APath);
 
+// True when AName has the form of the temporary files of TNewFile,
+// ".~save-*.tmp" (under Windows rules in any letter case, as Windows
+// compares names).
+bool IsTempFileName(std::string_view AName, TFileNameRules ARules);
+
+// Removes from the folder AFolder the temporary files of TNewFile that a
+// crash left behind (the files themselves; links of that name are removed,
+// not followed). For the start of the only writer of the folder, before any
+// TNewFile exists there. Returns how many were removed; never throws.
+int RemoveLeftoverTempFiles(const std::string& AFolder);
+
 // The system's description of "the file is in use by someone else", the
 // reason given when a file cannot be opened because of the sharing rules.
 std::string FileInUseReason();

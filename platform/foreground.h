@@ -14,19 +14,10 @@ namespace platform {
 
 using TWindowId = uintptr_t;  // a window handle's value; 0 is no window
 
-// The family and version of the operating system.
-struct TOsVersion {
-  bool NtFamily = true;  // false for the 9x family
-  uint32_t Major = 0;
-  uint32_t Minor = 0;
-};
-
 class TForegroundSystem {
  public:
   virtual ~TForegroundSystem() = default;
 
-  // The system's family and version, as read once at program start.
-  virtual TOsVersion OsVersion() = 0;
   // True when AWindow is minimized.
   virtual bool IsMinimized(TWindowId AWindow) = 0;
   // Restores a minimized AWindow to its normal place and size.

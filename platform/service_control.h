@@ -94,8 +94,9 @@ std::unique_ptr<TServiceHost> MakeServiceHost(THostKind AKind);
 
 // What the installation registers. The service always runs in a process of
 // its own, starts automatically with the system, has normal error control,
-// no load order group, no dependencies, and runs under the system's own
-// account (LocalSystem; root on POSIX).
+// no load order group, no dependencies. On Windows it runs under the
+// system's own account (LocalSystem); on POSIX as the system account
+// "quillory" in a confined systemd unit (service_manager_posix.cc).
 struct TServiceEntry {
   std::string Name;
   std::string DisplayName;

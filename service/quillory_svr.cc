@@ -39,6 +39,9 @@ void TQuillorySvr::ServiceExecute(TService& ASender) {
   Server.DefaultPort = static_cast<uint16_t>(static_cast<uint32_t>(Settings->Port()) & 0xFFFFu);
   ClientSettingsDir = Settings->ClientSettingsDir();
   PrepareFolder(ClientSettingsDir);
+  // This process is the folder's only writer: a temporary file there now is
+  // the remains of a save that a crash cut short.
+  if (!ClientSettingsDir.empty()) platform::RemoveLeftoverTempFiles(ClientSettingsDir);
   Server.SetActive(true);
   while (!ASender.Terminated()) ASender.ProcessRequests(true);
   Server.SetActive(false);

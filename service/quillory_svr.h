@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "base/version.h"
 #include "platform/file_system.h"
 #include "service/host/service.h"
 #include "service/net/tcp_server.h"
@@ -24,7 +25,7 @@ class TDatas : public TObject {
 
 // The fixed texts of the command protocol.
 inline constexpr char kDisplayName[] = "Quillory Settings Server";
-inline constexpr char kVersionText[] = "2.0.0.56";
+inline constexpr char kVersionText[] = QUILLORY_VERSION_TEXT;
 inline constexpr char kInvalidInput[] = "ungueltige Eingabe";
 inline constexpr std::size_t kMaxRequestLine = 1048576;
 
@@ -54,7 +55,7 @@ class TQuillorySvr : public TService {
 
   TQuillorySvr();
 
-  // The listener: DefaultPort 6666, MaxConnections 1000, the three handlers
+  // The listener: DefaultPort QUILLORY_DEFAULT_PORT (6666), MaxConnections 1000, the three handlers
   // below; inactive until the service's execute routine activates it.
   TIdTCPServer Server;
 
@@ -87,7 +88,8 @@ class TQuillorySvr : public TService {
   // One start of the service, on the service thread: loads the settings
   // (returns at once when that fails), sets the listener's port to the low
   // 16 bits of the configured one, creates the client settings folder with
-  // its parents when missing (failures ignored), activates the listener,
+  // its parents when missing (failures ignored), removes the temporary files
+  // of saves a crash left there, activates the listener,
   // processes control requests until a stop, and deactivates the listener.
   // Throws EBindError when the port cannot be bound.
   void ServiceExecute(TService& ASender);

@@ -31,7 +31,7 @@ void ReleaseRecord(TIdContext& AContext) {
 TQuillorySvr::TQuillorySvr() : TService(kServiceName), HostByAddress(&platform::HostByAddress) {
   DisplayName = kDisplayName;
   OnExecute = [this](TService& ASender) { ServiceExecute(ASender); };
-  Server.DefaultPort = 6666;
+  Server.DefaultPort = QUILLORY_DEFAULT_PORT;
   Server.MaxConnections = 1000;
   Server.OnConnect = [this](TIdContext& c) { ServerConnect(c); };
   Server.OnExecute = [this](TIdContext& c) { ServerExecute(c); };

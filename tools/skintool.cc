@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ascii.h"
 #include "skin/archive/file_stream.h"
 #include "skin/bitmap/bmp_codec.h"
 #include "skin/compiler/skin_archive_writer.h"
@@ -65,12 +66,10 @@ std::string BitmapFileName(std::string_view AName) {
   }
   std::string file;
   for (char c : AName) {
-    bool keep = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
-    if (c >= 'A' && c <= 'Z') {
-      file.push_back(static_cast<char>(c + 32));
-    } else {
-      file.push_back(keep ? c : '_');
-    }
+    const char lower = base::AsciiLower(c);
+    const bool keep =
+        (lower >= 'a' && lower <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+    file.push_back(keep ? lower : '_');
   }
   return (file.empty() ? "unnamed" : file) + ".bmp";
 }

@@ -16,7 +16,6 @@ constexpr platform::TWindowId kOther = 0x200;
 // (LockTimeoutZeroWorks). Every call is logged.
 class TFakeDesktop final : public platform::TForegroundSystem {
  public:
-  platform::TOsVersion Version{true, 10, 0};
   bool Minimized = false;
   platform::TWindowId Front = kOther;
   bool AttachWorks = true;
@@ -26,7 +25,6 @@ class TFakeDesktop final : public platform::TForegroundSystem {
   bool Attached = false;
   std::vector<std::string> Log;
 
-  platform::TOsVersion OsVersion() override { return Version; }
   bool IsMinimized(platform::TWindowId) override { return Minimized; }
   void Restore(platform::TWindowId) override {
     Log.push_back("restore");
@@ -92,17 +90,6 @@ TEST(ForceWindowToFront, SecondAttemptRestoresTheLockTimeout) {
     EXPECT_EQ(desktop.LockTimeout, 200000u);
     const TLog tail(desktop.Log.end() - 4, desktop.Log.end());
     EXPECT_EQ(tail, (TLog{"timeout=0", "top", "foreground", "timeout=200000"}));
-  }
-}
-
-TEST(ForceWindowToFront, OldSystemsTakeThePlainWay) {
-  for (platform::TOsVersion version :
-       {platform::TOsVersion{true, 4, 0}, platform::TOsVersion{false, 4, 0}}) {
-    TFakeDesktop desktop;
-    desktop.Version = version;
-    desktop.LockTimeout = 0;  // nothing refuses a plain request there
-    EXPECT_TRUE(ForceWindowToFront(desktop, kOurs));
-    EXPECT_EQ(desktop.Log, (TLog{"top", "foreground"}));
   }
 }
 

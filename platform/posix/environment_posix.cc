@@ -30,4 +30,8 @@ std::string ProgramFolder() {
   return path.substr(0, path.rfind('/') + 1);
 }
 
+std::string FallbackDataFolder() {
+  return "/var/lib/";
+}
+
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "platform/file_system.h"
+#include "platform/posix/fd.h"
 #include "platform/posix/open_files.h"
 #include "platform/temp_name.h"
 
@@ -16,39 +17,39 @@ namespace platform {
 
 namespace {
 
+using posix::TFd;
 using posix::THold;
 
 [[noreturn]] void Fail(int AError) {
   throw EFileError(std::generic_category().message(AError));
 }
 
-// A file descriptor that closes itself.
-class TFd {
- public:
-  explicit TFd(int AFd) : FFd(AFd) {}
-  ~TFd() { Close(); }
-  TFd(const TFd&) = delete;
-  TFd& operator=(const TFd&) = delete;
-  int Get() const { return FFd; }
-  // Closes now; reports a failed close (on some file systems the last
-  // chance to learn of a failed write).
-  void CloseOrThrow() {
-    const int fd = FFd;
-    FFd = -1;
-    if (fd >= 0 && ::close(fd) != 0) Fail(errno);
-  }
-
- private:
-  void Close() {
-    if (FFd >= 0) ::close(FFd);
-    FFd = -1;
-  }
-  int FFd;
-};
-
 bool StatIs(const std::string& APath, mode_t AType) {
   struct stat st;
   return ::stat(APath.c_str(), &st) == 0 && (st.st_mode & S_IFMT) == AType;
+}
+
+// Gives the new file AFd what the user set on the plain file ATarget it is
+// about to replace: its owner and group, then its permission bits. Without
+// the privilege to give a file away the owner stays this process's; a group
+// that cannot be kept takes the group's permission bits with it, so no other
+// group gains access. Set-id and sticky bits are never carried over. A
+// missing target, a link (replaced itself, never followed) or anything else
+// leaves the new file as created. Throws EFileError when the bits cannot be
+// set.
+void KeepAttributesOf(const std::string& ATarget, int AFd) {
+  struct stat target;
+  if (::lstat(ATarget.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) return;
+  struct stat own;
+  if (::fstat(AFd, &own) != 0) Fail(errno);
+  mode_t mode = target.st_mode & 0777;
+  if (own.st_uid != target.st_uid || own.st_gid != target.st_gid) {
+    if (::fchown(AFd, target.st_uid, target.st_gid) != 0 &&
+        ::fchown(AFd, static_cast<uid_t>(-1), target.st_gid) != 0) {
+      mode &= ~static_cast<mode_t>(S_IRWXG);
+    }
+  }
+  if (::fchmod(AFd, mode) != 0) Fail(errno);
 }
 
 class TPosixNewFile final : public TNewFile {
@@ -64,14 +65,7 @@ class TPosixNewFile final : public TNewFile {
   const std::string& Path() const override { return FPath; }
 
   void Write(std::string_view ABytes) override {
-    while (!ABytes.empty()) {
-      const ssize_t n = ::write(FFd.Get(), ABytes.data(), ABytes.size());
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        Fail(errno);
-      }
-      ABytes.remove_prefix(static_cast<std::size_t>(n));
-    }
+    if (const int error = posix::WriteAll(FFd.Get(), ABytes)) Fail(error);
   }
 
   void Flush() override {
@@ -79,7 +73,8 @@ class TPosixNewFile final : public TNewFile {
   }
 
   void ReplaceTarget(const std::string& ATarget) override {
-    FFd.CloseOrThrow();
+    KeepAttributesOf(ATarget, FFd.Get());
+    if (const int error = FFd.Close()) Fail(error);
     int error = 0;
     const bool free = posix::TOpenFiles::Instance().RenameUnlessHeld(FPath, ATarget, [&] {
       if (::rename(FPath.c_str(), ATarget.c_str()) != 0) error = errno;
@@ -141,16 +136,7 @@ std::string TSystemFileSystem::ReadFile(const std::string& APath) {
   if (!S_ISREG(st.st_mode)) Fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      Fail(errno);
-    }
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
-  }
+  if (const int error = posix::ReadAll(fd.Get(), bytes)) Fail(error);
   return bytes;
 }
 
@@ -167,9 +153,7 @@ std::unique_ptr<TNewFile> TSystemFileSystem::CreateTempFile(const std::string& A
 }
 
 void TSystemFileSystem::SyncFolder(const std::string& AFolder) {
-  TFd fd(::open(AFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.Get() < 0) Fail(errno);
-  if (::fsync(fd.Get()) != 0 && errno != EINVAL) Fail(errno);
+  if (const int error = posix::SyncFolder(AFolder)) Fail(error);
 }
 
 }  // namespace platform

@@ -7,7 +7,6 @@ namespace {
 
 class TNoWindows final : public TForegroundSystem {
  public:
-  TOsVersion OsVersion() override { return {}; }
   bool IsMinimized(TWindowId) override { return false; }
   void Restore(TWindowId) override {}
   TWindowId Foreground() override { return 0; }

@@ -1,7 +1,9 @@
 #include "platform/posix/registry_file.h"
 
-#include <algorithm>
 #include <cstdint>
+
+#include "base/ascii.h"
+#include "base/little_endian.h"
 
 namespace platform::posix {
 namespace {
@@ -10,8 +12,7 @@ namespace {
 // bytes are left.
 bool TakeU32(std::string_view ABytes, std::size_t& APos, uint32_t& AOut) {
   if (ABytes.size() - APos < 4) return false;
-  const auto* p = reinterpret_cast<const unsigned char*>(ABytes.data() + APos);
-  AOut = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+  AOut = base::LoadLe32(ABytes.data() + APos);
   APos += 4;
   return true;
 }
@@ -24,20 +25,10 @@ bool TakeBytes(std::string_view ABytes, std::size_t& APos, uint32_t ALength, std
   return true;
 }
 
-void PutU32(std::string& AOut, uint32_t AValue) {
-  for (int shift = 0; shift < 32; shift += 8) AOut.push_back(static_cast<char>(AValue >> shift));
-}
-
-char FoldAscii(char C) {
-  return (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : C;
-}
-
 }  // namespace
 
 bool SameRegistryName(std::string_view A, std::string_view B) {
-  return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(), [](char x, char y) {
-           return FoldAscii(x) == FoldAscii(y);
-         });
+  return base::EqualsIgnoringAsciiCase(A, B);
 }
 
 TValuesFileResult ParseValuesFile(std::string_view ABytes, std::vector<TStoredValue>& AValues) {
@@ -67,10 +58,10 @@ TValuesFileResult ParseValuesFile(std::string_view ABytes, std::vector<TStoredVa
 std::string SerializeValuesFile(const std::vector<TStoredValue>& AValues) {
   std::string out(kValuesFileMagic, kValuesFileMagicSize);
   for (const TStoredValue& v : AValues) {
-    PutU32(out, static_cast<uint32_t>(v.Name.size()));
+    base::AppendLe32(out, static_cast<uint32_t>(v.Name.size()));
     out += v.Name;
-    PutU32(out, v.Value.Kind);
-    PutU32(out, static_cast<uint32_t>(v.Value.Data.size()));
+    base::AppendLe32(out, v.Value.Kind);
+    base::AppendLe32(out, static_cast<uint32_t>(v.Value.Data.size()));
     out += v.Value.Data;
   }
   return out;

@@ -24,32 +24,20 @@
 #include <functional>
 #include <mutex>
 
+#include "base/little_endian.h"
+#include "platform/posix/fd.h"
 #include "platform/posix/registry_file.h"
 #include "platform/registry.h"
 
 namespace platform {
 namespace {
 
+using posix::SyncFolder;
+using posix::TFd;
 using posix::TStoredValue;
 
 std::mutex root_mutex;
 std::string root_folder = kDefaultRegistryRoot;
-
-// Closes a file descriptor when the scope ends.
-class TFd {
- public:
-  explicit TFd(int AFd) : FFd(AFd) {}
-  ~TFd() {
-    if (FFd >= 0) ::close(FFd);
-  }
-  TFd(const TFd&) = delete;
-  TFd& operator=(const TFd&) = delete;
-  int Get() const { return FFd; }
-  bool Ok() const { return FFd >= 0; }
-
- private:
-  int FFd;
-};
 
 std::string EncodeComponent(std::string_view AName) {
   static const char hex[] = "0123456789ABCDEF";
@@ -122,11 +110,6 @@ std::vector<std::string> KeyFolderEntries(const std::string& AFolder) {
   }
   ::closedir(dir);
   return names;
-}
-
-void SyncFolder(const std::string& AFolder) {
-  TFd fd(::open(AFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.Ok()) ::fsync(fd.Get());
 }
 
 }  // namespace
@@ -221,14 +204,7 @@ struct TRegistry::TImpl {
       return Fail(file, errno);
     }
     std::string bytes;
-    char buffer[16384];
-    for (;;) {
-      ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) return Fail(file, errno);
-      if (n == 0) break;
-      bytes.append(buffer, static_cast<std::size_t>(n));
-    }
+    if (const int error = posix::ReadAll(fd.Get(), bytes)) return Fail(file, error);
     posix::TValuesFileResult result = posix::ParseValuesFile(bytes, AValues);
     if (result != posix::TValuesFileResult::Ok)
       return Fail(file + ": " + posix::ValuesFileResultText(result));
@@ -239,14 +215,9 @@ struct TRegistry::TImpl {
   bool WriteFileDurably(const std::string& AFile, const std::string& ABytes) {
     TFd fd(::open(AFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (!fd.Ok()) return Fail(AFile, errno);
-    std::size_t done = 0;
-    while (done < ABytes.size()) {
-      ssize_t n = ::write(fd.Get(), ABytes.data() + done, ABytes.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) return Fail(AFile, errno);
-      done += static_cast<std::size_t>(n);
-    }
+    if (const int error = posix::WriteAll(fd.Get(), ABytes)) return Fail(AFile, error);
     if (::fsync(fd.Get()) != 0) return Fail(AFile, errno);
+    if (const int error = fd.Close()) return Fail(AFile, error);
     return true;
   }
 
@@ -265,8 +236,8 @@ struct TRegistry::TImpl {
     std::string temp = Folder + "/.values.tmp", file = Folder + "/.values";
     if (!WriteFileDurably(temp, posix::SerializeValuesFile(values))) return false;
     if (::rename(temp.c_str(), file.c_str()) != 0) return Fail(file, errno);
-    SyncFolder(Folder);
-    return true;  // the lock goes with its descriptor
+    SyncFolder(Folder);  // the new values are in place either way
+    return true;         // the lock goes with its descriptor
   }
 
   std::optional<TRegValue> Find(std::string_view AName) {
@@ -343,9 +314,7 @@ std::optional<int32_t> TRegistry::ReadInteger(std::string_view AName) {
     FImpl->Fail("registry value " + std::string(AName) + " does not hold 4 bytes");
     return std::nullopt;
   }
-  const auto* p = reinterpret_cast<const unsigned char*>(v->Data.data());
-  return static_cast<int32_t>(uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 |
-                              uint32_t{p[3]} << 24);
+  return static_cast<int32_t>(base::LoadLe32(v->Data.data()));
 }
 
 std::string TRegistry::ReadString(std::string_view AName) {
@@ -370,9 +339,8 @@ bool TRegistry::WriteValue(std::string_view AName, const TRegValue& AValue) {
 }
 
 bool TRegistry::WriteInteger(std::string_view AName, int32_t AValue) {
-  uint32_t u = static_cast<uint32_t>(AValue);
   std::string bytes;
-  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(u >> shift));
+  base::AppendLe32(bytes, static_cast<uint32_t>(AValue));
   return WriteValue(AName, {kRegDword, bytes});
 }
 

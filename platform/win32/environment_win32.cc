@@ -51,4 +51,8 @@ std::string ProgramFolder() {
   return ToUtf8(path.substr(0, path.rfind(L'\\') + 1));
 }
 
+std::string FallbackDataFolder() {
+  return ProgramFolder();
+}
+
 }  // namespace platform

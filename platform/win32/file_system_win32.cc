@@ -1,5 +1,7 @@
 // The file-system seam on Windows: the sharing modes of CreateFileW keep the
-// sharing rules, MoveFileExW makes the atomic replacement.
+// sharing rules; ReplaceFileW makes the atomic replacement of an existing
+// file (keeping its attributes, access rules and streams), MoveFileExW puts
+// a file where there was none.
 #include <windows.h>
 
 #include <algorithm>
@@ -92,7 +94,25 @@ class TWin32NewFile final : public TNewFile {
 
   void ReplaceTarget(const std::string& ATarget) override {
     if (!FHandle.Close()) Fail(GetLastError());
-    if (!MoveFileExW(ToWide(FPath).c_str(), ToWide(ATarget).c_str(),
+    const std::wstring target = ToWide(ATarget), source = ToWide(FPath);
+    // A plain file is replaced in place of itself: it keeps its attributes,
+    // access rules and streams. A link (a reparse point) is replaced itself,
+    // never followed out of the folder; where there is no file the new one
+    // is moved there.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
+      if (ReplaceFileW(target.c_str(), source.c_str(), nullptr, 0, nullptr, nullptr)) {
+        FReplaced = true;
+        return;
+      }
+      const DWORD error = GetLastError();
+      // ERROR_UNABLE_TO_MOVE_REPLACEMENT: the old file is gone and the new
+      // one still has its temporary name; the move below puts it in place.
+      // ERROR_FILE_NOT_FOUND: the old file went away meanwhile.
+      if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT && error != ERROR_FILE_NOT_FOUND) Fail(error);
+    }
+    if (!MoveFileExW(source.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       Fail(GetLastError());
     }
@@ -168,7 +188,8 @@ std::unique_ptr<TNewFile> TSystemFileSystem::CreateTempFile(const std::string& A
   Fail(ERROR_FILE_EXISTS);
 }
 
-// MOVEFILE_WRITE_THROUGH has already made the rename durable.
+// The file system's journal keeps the rename of ReplaceFileW, and
+// MOVEFILE_WRITE_THROUGH has made a move durable: nothing to do here.
 void TSystemFileSystem::SyncFolder(const std::string&) {}
 
 }  // namespace platform

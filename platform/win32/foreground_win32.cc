@@ -10,16 +10,8 @@ HWND Hwnd(TWindowId AWindow) {
   return reinterpret_cast<HWND>(AWindow);
 }
 
-TOsVersion ReadOsVersion() {
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof info;
-  if (!GetVersionExW(&info)) return {};
-  return {info.dwPlatformId == VER_PLATFORM_WIN32_NT, info.dwMajorVersion, info.dwMinorVersion};
-}
-
 class TWin32Foreground final : public TForegroundSystem {
  public:
-  TOsVersion OsVersion() override { return FVersion; }
   bool IsMinimized(TWindowId AWindow) override { return IsIconic(Hwnd(AWindow)) != FALSE; }
   void Restore(TWindowId AWindow) override { ShowWindow(Hwnd(AWindow), SW_RESTORE); }
   TWindowId Foreground() override { return reinterpret_cast<TWindowId>(GetForegroundWindow()); }
@@ -42,9 +34,6 @@ class TWin32Foreground final : public TForegroundSystem {
                           reinterpret_cast<void*>(static_cast<uintptr_t>(AMilliseconds)),
                           SPIF_SENDCHANGE);
   }
-
- private:
-  const TOsVersion FVersion = ReadOsVersion();  // read once, at first use
 };
 
 }  // namespace

@@ -1,21 +1,11 @@
 #include "service/host/switches.h"
 
+#include "base/ascii.h"
+
 namespace service {
 
-namespace {
-
-char Upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-}  // namespace
-
 bool SameText(std::string_view A, std::string_view B) {
-  if (A.size() != B.size()) return false;
-  for (std::size_t i = 0; i < A.size(); ++i) {
-    if (Upper(A[i]) != Upper(B[i])) return false;
-  }
-  return true;
+  return base::EqualsIgnoringAsciiCase(A, B);
 }
 
 bool FindCmdLineSwitch(const std::vector<std::string>& AArgs, std::string_view AWord) {

@@ -22,6 +22,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "base/version.h"
 #include "platform/socket.h"
 #include "platform/thread.h"
 #include "service/net/context.h"
@@ -51,9 +52,9 @@ class TIdTCPServer {
   TIdTCPServer(const TIdTCPServer&) = delete;
   TIdTCPServer& operator=(const TIdTCPServer&) = delete;
 
-  uint16_t DefaultPort = 6666;  // given to every binding
-  int MaxConnections = 0;       // connections served at once; 0: no limit
-  int ListenQueue = 15;         // backlog of every listening socket
+  uint16_t DefaultPort = QUILLORY_DEFAULT_PORT;  // given to every binding
+  int MaxConnections = 0;                        // connections served at once; 0: no limit
+  int ListenQueue = 15;                          // backlog of every listening socket
   THandler OnConnect, OnExecute, OnDisconnect;
 
   bool Active() const { return FActive; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/ascii.h"
 #include "service/quillory_svr.h"
 #include "service/settings/save_guard.h"
 #include "service/settings/settings_name.h"
@@ -53,13 +54,8 @@ std::string CannotWriteMessage(std::string_view APath, std::string_view AReason)
 // The key under which saves of APath exclude each other: Windows compares
 // names without regard to letter case.
 std::string SaveKey(std::string_view APath, platform::TFileNameRules ARules) {
-  std::string key(APath);
-  if (ARules == platform::TFileNameRules::Windows) {
-    std::transform(key.begin(), key.end(), key.begin(), [](char c) {
-      return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-  }
-  return key;
+  return ARules == platform::TFileNameRules::Windows ? base::AsciiLowerCase(APath)
+                                                     : std::string(APath);
 }
 
 }  // namespace

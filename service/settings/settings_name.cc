@@ -1,21 +1,14 @@
 #include "service/settings/settings_name.h"
 
-#include <algorithm>
 #include <array>
+
+#include "base/ascii.h"
 
 namespace service::settings {
 
 namespace {
 
-char AsciiUpper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view A, std::string_view B) {
-  return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(), [](char a, char b) {
-           return AsciiUpper(a) == AsciiUpper(b);
-         });
-}
+using base::EqualsIgnoringAsciiCase;
 
 // Windows takes these for devices wherever they appear, whatever follows the
 // first dot.
@@ -42,6 +35,7 @@ bool IsReservedDeviceName(std::string_view AName) {
 bool IsNameInFolder(std::string_view AName, platform::TFileNameRules ARules) {
   if (AName.empty() || AName == "." || AName == "..") return false;
   if (AName.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos) return false;
+  if (platform::IsTempFileName(AName, ARules)) return false;  // another save in progress
   if (ARules == platform::TFileNameRules::Posix) return true;
   if (AName.find(':') != std::string_view::npos) return false;
   if (AName.back() == '.' || AName.back() == ' ') return false;

@@ -2,8 +2,9 @@
 // client settings folder. Everything that would reach past the folder, or
 // that the file system takes for something other than a file there, is
 // refused:
-// - on every platform: the empty name, "." and "..", and names holding "/",
-//   "\" or NUL;
+// - on every platform: the empty name, "." and "..", names holding "/",
+//   "\" or NUL, and the names of the temporary files of saves
+//   (".~save-*.tmp"), so no client reads another's save half written;
 // - with Windows rules also: names holding a colon (drive-qualified names
 //   and alternate data streams), names ending in a dot or a blank (Windows
 //   strips those, so they would name another file), and the reserved device

@@ -112,6 +112,21 @@ TEST_F(ServiceExecute, MissingFolderIsCreatedWithItsParents) {
   EXPECT_EQ(svr.ClientSettingsDir, folder.string());
 }
 
+// The temporary files of saves a crash cut short go at the start; the
+// clients' files stay.
+TEST_F(ServiceExecute, StartRemovesTemporaryFilesLeftByACrash) {
+  const fs::path folder = FTemp / "clients";
+  fs::create_directories(folder);
+  std::ofstream(folder / ".~save-00000000000000ff.tmp") << "half";
+  std::ofstream(folder / "ws") << "kept";
+  settings.Folder = folder.string();
+  settings.ConfiguredPort = FreePort();
+  Start();
+  ASSERT_TRUE(Answers(static_cast<uint16_t>(settings.ConfiguredPort)));
+  EXPECT_FALSE(fs::exists(folder / ".~save-00000000000000ff.tmp"));
+  EXPECT_TRUE(fs::exists(folder / "ws"));
+}
+
 TEST_F(ServiceExecute, UncreatableFolderStillServes) {
   std::ofstream(FTemp / "file") << "x";  // a file where a folder would have to be
   settings.Folder = (FTemp / "file" / "ClientConfig").string();

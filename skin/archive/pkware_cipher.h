@@ -15,7 +15,9 @@ namespace skin {
 class TPkwareCipher {
  public:
   // Keys start at 0x12345678, 0x23456789, 0x34567890 and take the low byte
-  // of every password character.
+  // of every password character: APassword is UTF-8, its characters are
+  // its UTF-16 code units (so "\xC3\xBC", U+00FC, gives the byte 0xFC, as
+  // an archiver that takes the password in Latin-1 writes it).
   explicit TPkwareCipher(std::string_view APassword);
 
   // Decrypts ACount bytes in place.

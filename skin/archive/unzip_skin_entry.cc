@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "base/ascii.h"
+
 #include "skin/archive/crc32.h"
 #include "skin/archive/file_stream.h"
 #include "skin/archive/inflater.h"
@@ -14,15 +16,6 @@ namespace {
 bool ReadExactly(TRandomAccessInput& AInput, std::uint64_t AOffset, std::uint8_t* ABuffer,
                  std::size_t ACount) {
   return AInput.ReadAt(AOffset, ABuffer, ACount) == static_cast<std::ptrdiff_t>(ACount);
-}
-
-bool SameNameIgnoringCase(std::string_view A, std::string_view B) {
-  if (A.size() != B.size()) return false;
-  for (std::size_t i = 0; i < A.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(A[i]) != lower(B[i])) return false;
-  }
-  return true;
 }
 
 // Decrypts what the inner source delivers.
@@ -105,7 +98,7 @@ std::optional<TSkinEntryInfo> FindSkinEntry(TRandomAccessInput& AArchive,
                      reinterpret_cast<std::uint8_t*>(info.Name.data()), nameLength)) {
       return std::nullopt;
     }
-    if (SameNameIgnoringCase(info.Name, AEntryName)) return info;
+    if (base::EqualsIgnoringAsciiCase(info.Name, AEntryName)) return info;
     pos += zip::kCentralEntrySize + nameLength + skip;
   }
   return std::nullopt;
@@ -113,9 +106,11 @@ std::optional<TSkinEntryInfo> FindSkinEntry(TRandomAccessInput& AArchive,
 
 TUnzipResult ExtractSkinEntry(TRandomAccessInput& AArchive, const TSkinEntryInfo& AEntry,
                               TByteSink& AOutput, std::string_view APassword) {
+  // Only the archive's first two bytes are checked ("SK"); the entry's own
+  // local header is read for its name and extra lengths, whatever its
+  // signature.
   std::uint8_t local[zip::kLocalHeaderSize];
-  if (!ReadExactly(AArchive, AEntry.LocalHeaderOffset, local, sizeof local) ||
-      zip::Get32(local) != zip::kSkinLocalSignature) {
+  if (!ReadExactly(AArchive, AEntry.LocalHeaderOffset, local, sizeof local)) {
     return TUnzipResult::ReadFailure;
   }
   std::uint64_t dataPos = std::uint64_t{AEntry.LocalHeaderOffset} + zip::kLocalHeaderSize +

@@ -21,6 +21,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/little_endian.h"
+
 namespace skin::zip {
 
 inline constexpr std::uint32_t kSkinLocalSignature = 0x04034B53;  // "SK" 03 04
@@ -37,20 +39,18 @@ inline constexpr std::uint16_t kFlagDataDescriptor = 1 << 3;
 inline constexpr std::uint16_t kMethodDeflate = 8;
 inline constexpr std::size_t kEncryptionHeaderSize = 12;
 
+// The archive's fields, read and written with the little-endian helpers.
 inline std::uint16_t Get16(const std::uint8_t* p) {
-  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+  return base::LoadLe16(p);
 }
 inline std::uint32_t Get32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+  return base::LoadLe32(p);
 }
 inline void Put16(std::vector<std::uint8_t>& AOut, std::uint32_t AValue) {
-  AOut.push_back(static_cast<std::uint8_t>(AValue));
-  AOut.push_back(static_cast<std::uint8_t>(AValue >> 8));
+  base::AppendLe16(AOut, AValue);
 }
 inline void Put32(std::vector<std::uint8_t>& AOut, std::uint32_t AValue) {
-  Put16(AOut, AValue & 0xFFFF);
-  Put16(AOut, AValue >> 16);
+  base::AppendLe32(AOut, AValue);
 }
 
 }  // namespace skin::zip

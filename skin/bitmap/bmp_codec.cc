@@ -3,19 +3,20 @@
 #include <bit>
 #include <limits>
 
+#include "base/little_endian.h"
+#include "skin/bitmap/bmp_rle.h"
+
 namespace skin {
 namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kRgb = 0;
+constexpr std::uint32_t kRle8 = 1;
+constexpr std::uint32_t kRle4 = 2;
 constexpr std::uint32_t kBitFields = 3;
 
-std::uint16_t U16(const std::uint8_t* p) {
-  return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
-std::uint32_t U32(const std::uint8_t* p) {
-  return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
+using base::LoadLe16;
+using base::LoadLe32;
 
 // Turns one channel of a bit-field pixel into 8 bits.
 struct TChannel {
@@ -42,8 +43,8 @@ TBmpResult LoadBmp(std::span<const std::uint8_t> AData, TBitmap& ABitmap) {
   const std::uint8_t* d = AData.data();
   const std::uint64_t size = AData.size();
   if (size < kFileHeaderSize + 12 || d[0] != 'B' || d[1] != 'M') return TBmpResult::NotBmp;
-  const std::uint64_t pixelOffset = U32(d + 10);
-  const std::uint32_t infoSize = U32(d + 14);
+  const std::uint64_t pixelOffset = LoadLe32(d + 10);
+  const std::uint32_t infoSize = LoadLe32(d + 14);
   if (infoSize < 12 || kFileHeaderSize + std::uint64_t{infoSize} > size) {
     return TBmpResult::BadHeader;
   }
@@ -56,19 +57,19 @@ TBmpResult LoadBmp(std::span<const std::uint8_t> AData, TBitmap& ABitmap) {
   std::uint32_t masks[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
   std::uint64_t afterHeader = kFileHeaderSize + infoSize;
   if (infoSize == 12) {
-    width = U16(info + 4);
-    height = static_cast<std::int16_t>(U16(info + 6));
-    planes = U16(info + 8);
-    bits = U16(info + 10);
+    width = LoadLe16(info + 4);
+    height = static_cast<std::int16_t>(LoadLe16(info + 6));
+    planes = LoadLe16(info + 8);
+    bits = LoadLe16(info + 10);
     paletteEntrySize = 3;
   } else {
     if (infoSize < 40) return TBmpResult::BadHeader;
-    width = static_cast<std::int32_t>(U32(info + 4));
-    height = static_cast<std::int32_t>(U32(info + 8));
-    planes = U16(info + 12);
-    bits = U16(info + 14);
-    compression = U32(info + 16);
-    colorsUsed = U32(info + 32);
+    width = static_cast<std::int32_t>(LoadLe32(info + 4));
+    height = static_cast<std::int32_t>(LoadLe32(info + 8));
+    planes = LoadLe16(info + 12);
+    bits = LoadLe16(info + 14);
+    compression = LoadLe32(info + 16);
+    colorsUsed = LoadLe32(info + 32);
     if (compression == kBitFields) {
       // The masks follow a 40-byte header and are part of later ones.
       if (infoSize > 40 && infoSize < 52) return TBmpResult::BadHeader;
@@ -76,7 +77,7 @@ TBmpResult LoadBmp(std::span<const std::uint8_t> AData, TBitmap& ABitmap) {
         if (afterHeader + 12 > size) return TBmpResult::Truncated;
         afterHeader += 12;
       }
-      for (int i = 0; i < 3; ++i) masks[i] = U32(info + 40 + 4 * i);
+      for (int i = 0; i < 3; ++i) masks[i] = LoadLe32(info + 40 + 4 * i);
     }
   }
   if (bits == 16 && compression == kRgb) {
@@ -91,8 +92,12 @@ TBmpResult LoadBmp(std::span<const std::uint8_t> AData, TBitmap& ABitmap) {
     return TBmpResult::TooLarge;
   }
   const bool paletted = bits == 1 || bits == 4 || bits == 8;
+  const bool runLength = compression == kRle8 || compression == kRle4;
   if (compression == kRgb) {
     if (!paletted && bits != 16 && bits != 24 && bits != 32) return TBmpResult::Unsupported;
+  } else if (runLength) {
+    if (bits != (compression == kRle8 ? 8u : 4u)) return TBmpResult::Unsupported;
+    if (topDown) return TBmpResult::BadHeader;  // compressed rows run bottom-up only
   } else if (compression != kBitFields || (bits != 16 && bits != 32)) {
     return TBmpResult::Unsupported;
   }
@@ -108,6 +113,25 @@ TBmpResult LoadBmp(std::span<const std::uint8_t> AData, TBitmap& ABitmap) {
     }
     // Indices past a short table read as black.
     palette.resize(std::size_t{1} << bits, 0);
+  }
+
+  if (runLength) {
+    if (pixelOffset > size) return TBmpResult::Truncated;
+    std::vector<std::uint8_t> indices;
+    if (DecodeBmpRle(AData.subspan(static_cast<std::size_t>(pixelOffset)), static_cast<int>(bits),
+                     static_cast<int>(width), static_cast<int>(height),
+                     indices) != TRleResult::Ok) {
+      return TBmpResult::Truncated;
+    }
+    TBitmap result(static_cast<int>(width), static_cast<int>(height));
+    for (int y = 0; y < height; ++y) {
+      const std::uint8_t* row = indices.data() + static_cast<std::size_t>(y) * width;
+      TColor* out = result.Row(y);
+      for (int x = 0; x < width; ++x) out[x] = palette[row[x]];
+    }
+    result.SetBitsPerPixel(static_cast<int>(bits));
+    ABitmap = std::move(result);
+    return TBmpResult::Ok;
   }
 
   const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
@@ -133,12 +157,12 @@ TBmpResult LoadBmp(std::span<const std::uint8_t> AData, TBitmap& ABitmap) {
           out[x] = RGBColor(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
           break;
         case 16: {
-          std::uint32_t p = U16(row + 2 * x);
+          std::uint32_t p = LoadLe16(row + 2 * x);
           out[x] = RGBColor(red.Get(p), green.Get(p), blue.Get(p));
           break;
         }
         default: {
-          std::uint32_t p = U32(row + 4 * x);
+          std::uint32_t p = LoadLe32(row + 4 * x);
           out[x] = RGBColor(red.Get(p), green.Get(p), blue.Get(p));
           break;
         }
@@ -157,14 +181,8 @@ std::vector<std::uint8_t> SaveBmp(const TBitmap& ABitmap) {
   const std::uint32_t pixelBytes = stride * h;
   std::vector<std::uint8_t> out;
   out.reserve(54 + pixelBytes);
-  auto put16 = [&](std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-  };
-  auto put32 = [&](std::uint32_t v) {
-    put16(v & 0xFFFF);
-    put16(v >> 16);
-  };
+  auto put16 = [&](std::uint32_t v) { base::AppendLe16(out, v); };
+  auto put32 = [&](std::uint32_t v) { base::AppendLe32(out, v); };
   out.push_back('B');
   out.push_back('M');
   put32(54 + pixelBytes);

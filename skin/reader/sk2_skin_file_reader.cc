@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <set>
 
+#include "base/ascii.h"
+#include "base/little_endian.h"
 #include "platform/temp_file.h"
 #include "skin/archive/file_stream.h"
 #include "skin/archive/unzip_skin_entry.h"
-#include "skin/archive/zip_format.h"
 #include "skin/bitmap/bmp_codec.h"
 
 namespace skin {
@@ -14,10 +15,6 @@ namespace {
 
 [[noreturn]] void Fail() {
   throw ESkinReadError(kFailedToReadSkinFile);
-}
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
 }
 
 // The bytes [AOffset, AOffset + ASize) of AData; fails when they lie outside.
@@ -31,14 +28,13 @@ std::span<const std::uint8_t> Slice(std::span<const std::uint8_t> AData, std::in
 }
 
 std::int32_t Int32At(const std::uint8_t* p) {
-  return static_cast<std::int32_t>(zip::Get32(p));
+  return static_cast<std::int32_t>(base::LoadLe32(p));
 }
 
 }  // namespace
 
 bool TNameLess::operator()(std::string_view A, std::string_view B) const {
-  return std::lexicographical_compare(A.begin(), A.end(), B.begin(), B.end(),
-                                      [](char x, char y) { return Lower(x) < Lower(y); });
+  return base::LessIgnoringAsciiCase(A, B);
 }
 
 Tsk2SkinFileReader::Tsk2SkinFileReader(const std::filesystem::path& AFileName,

@@ -13,8 +13,10 @@ TzelSkinReader::TzelSkinReader(const std::filesystem::path& AFileName, std::stri
 void TzelSkinReader::LoadSkin(const std::filesystem::path& AFileName, std::string_view APassword) {
   m_SK2Reader.reset();
   m_Ready = false;
+  // A folder is no skin file: it counts as missing.
   std::error_code error;
-  if (std::filesystem::exists(AFileName, error)) {
+  if (std::filesystem::exists(AFileName, error) &&
+      !std::filesystem::is_directory(AFileName, error)) {
     m_SK2Reader = std::make_unique<Tsk2SkinFileReader>(AFileName, APassword);
     const TColor trans = static_cast<TColor>(GetColor(TSkinColorKey::TransColor));
     m_SK2Reader->ProcessTransparentColor(trans);

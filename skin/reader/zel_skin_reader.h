@@ -25,12 +25,12 @@ class TzelSkinReader {
   // Not ready, then LoadSkin(AFileName, APassword); throws as LoadSkin.
   TzelSkinReader(const std::filesystem::path& AFileName, std::string_view APassword);
 
-  // Drops the current skin, then loads AFileName. A missing file leaves the
-  // reader not ready. A loaded skin has every bitmap made transparent with
-  // its "SKIN2_TRANSCOLOR", and the transparent pixels of "SKIN2_TRACKBAR"
-  // turned into "SKIN2_FORMCOLOR"; the reader is then ready. Both cases end
-  // with the change notification. A skin that fails to load leaves the
-  // reader not ready and throws ESkinReadError (no notification).
+  // Drops the current skin, then loads AFileName. A missing file (or a
+  // folder of that name) leaves the reader not ready. A loaded skin has every bitmap made
+  // transparent with its "SKIN2_TRANSCOLOR", and the transparent pixels of "SKIN2_TRACKBAR" turned
+  // into "SKIN2_FORMCOLOR"; the reader is then ready. Both cases end with the change notification.
+  // A skin that fails to load leaves the reader not ready and throws ESkinReadError (no
+  // notification).
   void LoadSkin(const std::filesystem::path& AFileName, std::string_view APassword);
 
   // True once a skin has been loaded successfully.

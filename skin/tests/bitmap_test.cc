@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "base/little_endian.h"
 #include "skin/bitmap/bmp_codec.h"
 #include "skin/bitmap/image_routines.h"
 
@@ -19,14 +20,8 @@ TBitmap Sample() {
   return b;
 }
 
-void Put16(std::vector<std::uint8_t>& v, std::uint32_t x) {
-  v.push_back(static_cast<std::uint8_t>(x));
-  v.push_back(static_cast<std::uint8_t>(x >> 8));
-}
-void Put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
-  Put16(v, x & 0xFFFF);
-  Put16(v, x >> 16);
-}
+using base::AppendLe16;
+using base::AppendLe32;
 
 // Sample() as a BMP stream of ABits per pixel; paletted depths index the
 // six colours in order.
@@ -38,20 +33,20 @@ std::vector<std::uint8_t> SampleStream(int ABits, bool ATopDown, bool ABitFields
   const int extra = ABitFields ? 12 : 0;
   const std::uint32_t offset = 14 + 40 + extra + colors * 4;
   std::vector<std::uint8_t> v = {'B', 'M'};
-  Put32(v, offset + stride * h);
-  Put32(v, 0);
-  Put32(v, offset);
-  Put32(v, 40);
-  Put32(v, w);
-  Put32(v, static_cast<std::uint32_t>(ATopDown ? -h : h));
-  Put16(v, 1);
-  Put16(v, ABits);
-  Put32(v, ABitFields ? 3 : 0);
-  for (int i = 0; i < 5; ++i) Put32(v, 0);
+  AppendLe32(v, offset + stride * h);
+  AppendLe32(v, 0);
+  AppendLe32(v, offset);
+  AppendLe32(v, 40);
+  AppendLe32(v, w);
+  AppendLe32(v, static_cast<std::uint32_t>(ATopDown ? -h : h));
+  AppendLe16(v, 1);
+  AppendLe16(v, ABits);
+  AppendLe32(v, ABitFields ? 3 : 0);
+  for (int i = 0; i < 5; ++i) AppendLe32(v, 0);
   if (ABitFields) {  // 32 bits: 0x00RRGGBB laid out as 0xRRGGBB00
-    Put32(v, 0xFF000000);
-    Put32(v, 0x00FF0000);
-    Put32(v, 0x0000FF00);
+    AppendLe32(v, 0xFF000000);
+    AppendLe32(v, 0x00FF0000);
+    AppendLe32(v, 0x0000FF00);
   }
   for (int i = 0; i < colors; ++i) {
     TColor c = i < 6 ? img.Pixel(i % 3, i / 3) : 0;
@@ -169,7 +164,8 @@ const TBadBmp kBadBmps[] = {
     {"HugeDimensions", [](auto& v) { Set32(v, 18, 30000), Set32(v, 22, 30000); },
      TBmpResult::TooLarge},
     {"WidthOverflowsStride", [](auto& v) { Set32(v, 18, 0x7FFFFFFF); }, TBmpResult::TooLarge},
-    {"RunLengthCompressed", [](auto& v) { Set32(v, 30, 1); }, TBmpResult::Unsupported},
+    {"RunLengthWithTheWrongDepth", [](auto& v) { Set32(v, 30, 2); }, TBmpResult::Unsupported},
+    {"CompressionUnknown", [](auto& v) { Set32(v, 30, 9); }, TBmpResult::Unsupported},
     {"OddDepth", [](auto& v) { v[28] = 7; }, TBmpResult::Unsupported},
     {"PaletteLargerThanDepth", [](auto& v) { Set32(v, 46, 257); }, TBmpResult::BadHeader},
     {"PixelOffsetBeyondStream", [](auto& v) { Set32(v, 10, 0xFFFFFFF0); }, TBmpResult::Truncated},

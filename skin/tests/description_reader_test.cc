@@ -208,12 +208,17 @@ TEST(ZelSkinReaderTest, LoadedSkinIsTransparentAndTrackBarTakesFormColor) {
 
 TEST(ZelSkinReaderTest, MissingFileLeavesDefaultsAndNotifies) {
   TScratchDir dir;
+  std::filesystem::create_directory(dir / "folder.zsk");
   int changes = 0;
-  TzelSkinReader reader;
+  TzelSkinReader reader(dir / "folder.zsk", "");  // a folder counts as missing, it does not throw
+  EXPECT_FALSE(reader.Ready());
   reader.SetOnChanged([&] { ++changes; });
   reader.LoadSkin(dir / "missing.zsk", "");
   EXPECT_FALSE(reader.Ready());
   EXPECT_EQ(changes, 1);
+  reader.LoadSkin(dir / "folder.zsk", "");
+  EXPECT_FALSE(reader.Ready());
+  EXPECT_EQ(changes, 2);
   EXPECT_EQ(reader.GetColor(TSkinColorKey::FormColor), -1);
   EXPECT_EQ(reader.GetInteger(TSkinIntegerKey::TitleBarIconPosX), -1);
   EXPECT_FALSE(reader.GetBool(TSkinBoolKey::TabControlTrans));

@@ -15,6 +15,9 @@ cp SKINDATA.SK2 "$out/content.bin"
 
 zip -q -X plain.zip SKINDATA.SK2
 zip -q -X -P secret password.zip SKINDATA.SK2
+# Passwords as single bytes: Latin-1 FC ("ü") and the low byte AC of U+20AC.
+zip -q -X -P $'\xfc'berall latin1.zip SKINDATA.SK2
+zip -q -X -P $'\xac'uro euro.zip SKINDATA.SK2
 echo "an archive comment" | zip -q -X -z comment.zip SKINDATA.SK2 >/dev/null
 cp SKINDATA.SK2 skindata.sk2 && zip -q -X lower.zip skindata.sk2
 # Streamed from standard input: a data descriptor follows the data (flag
@@ -24,4 +27,4 @@ printf '@ -\n@=SKINDATA.SK2\n' | zipnote -w streamed.zip
 : > empty && zip -q -X empty.zip empty
 printf '@ empty\n@=SKINDATA.SK2\n' | zipnote -w empty.zip
 
-cp plain.zip password.zip comment.zip lower.zip streamed.zip empty.zip "$out/"
+cp plain.zip password.zip latin1.zip euro.zip comment.zip lower.zip streamed.zip empty.zip "$out/"

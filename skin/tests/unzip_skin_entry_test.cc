@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "skin/archive/pkware_cipher.h"
 #include "skin/archive/zip_format.h"
 #include "skin/compiler/skin_archive_writer.h"
 #include "skin/tests/test_files.h"
@@ -85,6 +86,20 @@ const TZipCase kZipCases[] = {
     {"EmptyPassword", "password.zip", true, 0, "SKINDATA.SK2", "", kWrong},
     {"StreamedPassword", "streamed.zip", true, 0, "SKINDATA.SK2", "secret", kOk},
     {"StreamedWrongPassword", "streamed.zip", true, 0, "SKINDATA.SK2", "wrong", kWrong},
+    // The keys take the low byte of each UTF-16 character of the password:
+    // zip was given the Latin-1 bytes FC "berall" and AC "uro".
+    {"PasswordLatinLetter", "latin1.zip", true, 0, "SKINDATA.SK2",
+     "\xC3\xBC"
+     "berall",
+     kOk},
+    {"PasswordLowByteOfEuro", "euro.zip", true, 0, "SKINDATA.SK2",
+     "\xE2\x82\xAC"
+     "uro",
+     kOk},
+    {"PasswordMalformedUtf8IsWrong", "latin1.zip", true, 0, "SKINDATA.SK2",
+     "\xC3"
+     "berall",
+     kWrong},
     {"ArchiveComment", "comment.zip", true, 0, "SKINDATA.SK2", "", kFail},
     {"PkSignature", "plain.zip", false, 0, "SKINDATA.SK2", "", kFail},
     {"MissingEntry", "plain.zip", true, 0, "OTHER.SK2", "", kFail},
@@ -95,6 +110,30 @@ const TZipCase kZipCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(InfoZip, UnzipZipFixtureTest, ::testing::ValuesIn(kZipCases),
                          [](const auto& AInfo) { return std::string(AInfo.param.Name); });
+
+// The keys see the low byte of each UTF-16 character: passwords whose
+// characters share their low bytes encrypt alike, whatever their UTF-8 form.
+TEST(PkwareCipherTest, KeysTakeTheLowByteOfEachUtf16Character) {
+  struct TCase {
+    std::string_view Password, SameLowBytes;
+  } const cases[] = {
+      {"\xD0\xB0", "0"},                                         // U+0430: 30
+      {"\xD0\x81\xE4\xB8\x81", "\x01\x01"},                      // U+0401, U+4E01: 01 01
+      {"\xF0\x9F\x98\x80", std::string_view("=\0", 2)},          // U+1F600 as D83D DE00
+      {"\xC3", "\xEF\xBF\xBD"},                                  // a lone lead byte is U+FFFD
+      {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                  // overlong: one U+FFFD per byte
+      {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // an encoded surrogate
+  };
+  for (const TCase& c : cases) {
+    std::vector<std::uint8_t> a(64, 0x5A), b = a;
+    TPkwareCipher(c.Password).Encrypt(a.data(), a.size());
+    TPkwareCipher(c.SameLowBytes).Encrypt(b.data(), b.size());
+    EXPECT_EQ(a, b) << c.Password;
+    std::vector<std::uint8_t> other(64, 0x5A);
+    TPkwareCipher("x").Encrypt(other.data(), other.size());
+    EXPECT_NE(a, other) << c.Password;
+  }
+}
 
 TEST(UnzipSkinEntryTest, MissingArchiveGivesReadFailure) {
   TScratchDir dir;
@@ -158,6 +197,9 @@ const TDamagedArchive kDamagedArchives[] = {
      kFail},
     {"LocalHeaderBeyondFile", [](auto& a, std::size_t c) { Set32(a, c + 42, 0xFFFFFF00); }, kFail},
     {"LocalHeaderSignedPK", [](auto& a, std::size_t) { a[0] = 'P', a[1] = 'K'; }, kFail},
+    // Only the archive's first two bytes are looked at, not the rest of the
+    // entry's local header signature.
+    {"LocalSignatureNotChecked", [](auto& a, std::size_t) { a[2] = 0, a[3] = 0; }, kOk},
     {"LocalNameLengthBeyondFile", [](auto& a, std::size_t) { Set16(a, 26, 0xFFFF); }, kFail},
     {"CentralSignatureWrong", [](auto& a, std::size_t c) { a[c] = 'X'; }, kFail},
     {"ReservedBlockType", [](auto& a, std::size_t) { a[42] = 0x07; }, kFail},

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ascii.h"
 #include "config/registry_switch.h"
 #include "platform/registry.h"
 #include "tools/reg/reg_data.h"
@@ -46,11 +47,6 @@ struct TCommand {
   std::string Separator = "\\0";  // reg.exe's default: the text \0, not a NUL
 };
 
-std::string Upper(std::string AText) {
-  for (char& c : AText) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return AText;
-}
-
 int Fail(const std::string& AMessage) {
   std::cerr << "ERROR: " << AMessage << "\n";
   return 1;
@@ -58,7 +54,7 @@ int Fail(const std::string& AMessage) {
 
 bool ParseKeyName(const std::string& AText, TCommand& ACommand) {
   std::size_t cut = AText.find('\\');
-  std::string root = Upper(AText.substr(0, cut));
+  std::string root = base::AsciiUpperCase(AText.substr(0, cut));
   if (root == "HKLM" || root == "HKEY_LOCAL_MACHINE")
     ACommand.Root = platform::TRootKey::LocalMachine;
   else if (root == "HKCU" || root == "HKEY_CURRENT_USER")
@@ -76,7 +72,7 @@ bool ParseKeyName(const std::string& AText, TCommand& ACommand) {
 // taken out). False on any syntax error.
 bool ParseCommand(const std::vector<std::string>& AArgs, TCommand& ACommand) {
   if (AArgs.size() < 2) return false;
-  ACommand.Operation = Upper(AArgs[0]);
+  ACommand.Operation = base::AsciiUpperCase(AArgs[0]);
   if (ACommand.Operation != "QUERY" && ACommand.Operation != "ADD" &&
       ACommand.Operation != "DELETE")
     return false;
@@ -86,7 +82,7 @@ bool ParseCommand(const std::vector<std::string>& AArgs, TCommand& ACommand) {
   for (std::size_t i = 2; i < AArgs.size(); ++i) {
     const std::string& arg = AArgs[i];
     if (arg.size() < 2 || (arg[0] != '/' && arg[0] != '-')) return false;
-    std::string name = Upper(arg.substr(1));
+    std::string name = base::AsciiUpperCase(arg.substr(1));
     if (seen[name]++) return false;
     auto next = [&](std::string& AOut) {
       if (i + 1 >= AArgs.size()) return false;
@@ -122,7 +118,7 @@ bool Confirm(const std::string& AQuestion) {
   std::cout << AQuestion << " (Yes/No)? " << std::flush;
   std::string answer;
   if (!std::getline(std::cin, answer)) return false;
-  answer = Upper(answer);
+  answer = base::AsciiUpperCase(answer);
   return answer == "Y" || answer == "YES";
 }
 
@@ -225,7 +221,8 @@ int main(int argc, char** argv) {
   } catch (const config::EConfigError& e) {
     return Fail(e.what());
   }
-  if (args.size() == 1 && (args[0] == "/?" || args[0] == "-?" || Upper(args[0]) == "--HELP")) {
+  if (args.size() == 1 &&
+      (args[0] == "/?" || args[0] == "-?" || base::AsciiUpperCase(args[0]) == "--HELP")) {
     std::cout << kUsage;
     return 0;
   }

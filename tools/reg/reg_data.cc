@@ -1,6 +1,7 @@
 #include "tools/reg/reg_data.h"
 
-#include <cctype>
+#include "base/ascii.h"
+
 #include <cinttypes>
 #include <cstdio>
 #include <utility>
@@ -20,11 +21,6 @@ constexpr std::pair<uint32_t, const char*> kKindNames[] = {
     {platform::kRegQword, "REG_QWORD"},
 };
 
-std::string Upper(std::string AText) {
-  for (char& c : AText) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return AText;
-}
-
 // A decimal or 0x-hex number of at most AMax, the whole text.
 std::optional<uint64_t> ParseNumber(const std::string& AText, uint64_t AMax) {
   std::size_t pos = 0;
@@ -36,10 +32,10 @@ std::optional<uint64_t> ParseNumber(const std::string& AText, uint64_t AMax) {
   if (pos == AText.size()) return std::nullopt;
   uint64_t value = 0;
   for (; pos < AText.size(); ++pos) {
-    char c = static_cast<char>(std::tolower(static_cast<unsigned char>(AText[pos])));
-    int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                : (base == 16 && c >= 'a' && c <= 'f')      ? c - 'a' + 10
-                                                            : -1;
+    const char c = base::AsciiLower(AText[pos]);
+    int digit = c >= '0' && c <= '9'                   ? c - '0'
+                : (base == 16 && c >= 'a' && c <= 'f') ? c - 'a' + 10
+                                                       : -1;
     if (digit < 0 || value > (AMax - static_cast<uint64_t>(digit)) / static_cast<uint64_t>(base))
       return std::nullopt;
     value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
@@ -73,7 +69,7 @@ std::string Hex(const std::string& ABytes) {
 }  // namespace
 
 std::optional<uint32_t> RegKindOfName(const std::string& AName) {
-  std::string upper = Upper(AName);
+  std::string upper = base::AsciiUpperCase(AName);
   for (const auto& [kind, name] : kKindNames)
     if (upper == name) return kind;
   return std::nullopt;

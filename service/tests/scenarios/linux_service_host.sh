@@ -43,7 +43,7 @@ out=$("$service" -unitdir "$units" -registry "$work/registry" -install -silent 2
 grep -qx "ExecStart=$service -registry $work/registry" "$unit" || fail "ExecStart in $(cat "$unit")"
 grep -qx "Type=notify" "$unit" || fail "Type"
 grep -qx "WantedBy=multi-user.target" "$unit" || fail "WantedBy"
-grep -q "^User=" "$unit" && fail "a user account: the service runs as root"
+grep -qx "User=quillory" "$unit" || fail "the service's own account"
 [ "$(readlink "$units/multi-user.target.wants/QuillorySvr.service")" = "$unit" ] || fail "not enabled"
 
 echo "== install twice"
