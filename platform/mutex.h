@@ -58,32 +58,31 @@ class SCOPED_CAPABILITY TMutexLock {
   TMutex& FMutex;
 };
 
-// Waits for a change made under one mutex. Waits may wake without a notify:
+// Waits for a change made under a mutex. Waits may wake without a notify:
 // callers test their condition in a loop.
 class TCondVar {
  public:
-  explicit TCondVar(TMutex& AMutex) : FMutex(AMutex) {}
+  TCondVar() = default;
   TCondVar(const TCondVar&) = delete;
   TCondVar& operator=(const TCondVar&) = delete;
 
-  // Releases the mutex while waiting, at most ATimeout, and holds it again
-  // when it returns.
+  // Releases AMutex while waiting, at most ATimeout, and holds it again when
+  // it returns. Every wait on one condition variable uses the same mutex.
   template <typename Rep, typename Period>
-  void WaitFor(std::chrono::duration<Rep, Period> ATimeout) REQUIRES(FMutex) {
-    std::unique_lock<std::mutex> lock(FMutex.FMutex, std::adopt_lock);
+  void WaitFor(TMutex& AMutex, std::chrono::duration<Rep, Period> ATimeout) REQUIRES(AMutex) {
+    std::unique_lock<std::mutex> lock(AMutex.FMutex, std::adopt_lock);
     FCondition.wait_for(lock, ATimeout);
-    lock.release();  // still held; the caller's lock releases it
+    lock.release();  // held again; the caller's lock releases it
   }
-  // Releases the mutex while waiting, and holds it again when it returns.
-  void Wait() REQUIRES(FMutex) {
-    std::unique_lock<std::mutex> lock(FMutex.FMutex, std::adopt_lock);
+  // Releases AMutex while waiting, and holds it again when it returns.
+  void Wait(TMutex& AMutex) REQUIRES(AMutex) {
+    std::unique_lock<std::mutex> lock(AMutex.FMutex, std::adopt_lock);
     FCondition.wait(lock);
     lock.release();
   }
   void NotifyAll() { FCondition.notify_all(); }
 
  private:
-  TMutex& FMutex;
   std::condition_variable FCondition;
 };
 

@@ -66,7 +66,7 @@ void TIdTCPServer::Close() {
   platform::TMutexLock lock(FLock);
   while (FThreads > 0) {
     for (auto& c : FContexts) c->Connection().Interrupt();
-    FThreadEnded.WaitFor(kCloseRetry);
+    FThreadEnded.WaitFor(FLock, kCloseRetry);
   }
 }
 

@@ -96,7 +96,7 @@ class TIdTCPServer {
   mutable platform::TMutex FLock;
   TContexts FContexts GUARDED_BY(FLock);       // current connections
   std::size_t FThreads GUARDED_BY(FLock) = 0;  // connection threads not yet ended
-  platform::TCondVar FThreadEnded{FLock};
+  platform::TCondVar FThreadEnded;             // waited on with FLock
 };
 
 }  // namespace service
