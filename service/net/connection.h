@@ -49,9 +49,11 @@ class TConnection {
   // (AMaxLength > 0) come before the terminator. The second is raised as soon
   // as the buffered bytes prove it, so a connection never buffers more than
   // AMaxLength and the terminator. Every received byte is searched once and
-  // decoded once; it is received into its place, and only the first
-  // InitialBufferSize bytes of a longer line move once more, when the buffer
-  // grows. Bytes after the terminator stay buffered for the next call.
+  // decoded once, and received into its place: with AMaxLength > 0 only the
+  // first InitialBufferSize bytes of a longer line move once more (the buffer
+  // grows once, to the longest line allowed), and bytes read beyond an
+  // earlier line move to the front. Bytes after the terminator stay buffered
+  // for the next call.
   std::string ReadLine(std::string_view ATerminator = "\n", std::size_t AMaxLength = 0,
                        TTextEncoding AEncoding = TTextEncoding::Ascii);
 

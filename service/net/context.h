@@ -34,7 +34,7 @@ class TIdContext {
 
   TConnection FConnection;
   // The context's place in its listener's list of current connections.
-  std::list<std::unique_ptr<TIdContext>>::iterator FEntry;
+  std::list<TIdContext>::iterator FEntry;
 };
 
 }  // namespace service

@@ -65,7 +65,7 @@ void TIdTCPServer::Close() {
   FBindings.clear();                            // closes the listening sockets
   platform::TMutexLock lock(FLock);
   while (FThreads > 0) {
-    for (auto& c : FContexts) c->Connection().Interrupt();
+    for (auto& c : FContexts) c.Connection().Interrupt();
     FThreadEnded.WaitFor(FLock, kCloseRetry);
   }
 }
@@ -89,8 +89,8 @@ void TIdTCPServer::AcceptLoop(TBinding& ABinding) {
       if (!socket) continue;
       // The list entry is made here, outside the lock, and moved in below.
       TContexts entry;
-      entry.push_back(std::make_unique<TIdContext>(std::move(*socket), std::move(peer)));
-      TIdContext* context = entry.front().get();
+      entry.emplace_back(std::move(*socket), std::move(peer));
+      TIdContext* context = &entry.front();
       context->FEntry = entry.begin();
       {
         // Counting and registering in one step keeps the limit exact even

@@ -80,7 +80,8 @@ class TIdTCPServer {
     std::unique_ptr<platform::TThread> Thread;
   };
 
-  using TContexts = std::list<std::unique_ptr<TIdContext>>;
+  // The list's nodes hold the contexts: one allocation per connection.
+  using TContexts = std::list<TIdContext>;
 
   void Open();
   void Close() EXCLUDES(FLock);
