@@ -23,6 +23,11 @@ class ESocketError : public std::runtime_error {
 
 enum class TAddressFamily { IPv4, IPv6 };
 
+// The backlog that asks Listen() for the longest accept queue the system
+// allows: SOMAXCONN on POSIX; on Windows, whose SOMAXCONN settles on a few
+// hundred, a hint of 4096 entries, the POSIX default.
+inline constexpr int kMaxListenBacklog = -1;
+
 // Makes the socket library usable in this process (WSAStartup on Windows).
 // Idempotent and thread-safe; every function below calls it as needed.
 void SocketStartup();
@@ -40,7 +45,8 @@ class TSocket {
   TSocket& operator=(const TSocket&) = delete;
 
   // A socket bound to the any-address of AFamily on APort (0: the system
-  // picks one) and listening with a backlog of ABacklog. An IPv6 socket
+  // picks one) and listening with a backlog of ABacklog (or
+  // kMaxListenBacklog). An IPv6 socket
   // accepts IPv6 only, so an IPv4 socket may share its port. A port in use
   // is refused even when only connections in TIME_WAIT hold it on Windows'
   // terms: the POSIX implementation allows rebinding over TIME_WAIT, the
@@ -70,8 +76,9 @@ class TSocket {
   TSocket Accept(std::string& APeerAddress) const;
 
   // Waits at most ATimeoutMs for a connection on this listening socket and
-  // accepts it; nullopt when none came in time. Throws ESocketError.
-  std::optional<TSocket> AcceptWithin(int ATimeoutMs, std::string& APeerAddress) const;
+  // accepts it; nullopt when none came in time. Throws ESocketError. Costs
+  // one system call per connection as long as ATimeoutMs stays the same.
+  std::optional<TSocket> AcceptWithin(int ATimeoutMs, std::string& APeerAddress);
 
   // Receives at most ALength bytes, blocking. Returns 0 when the peer has
   // closed its side (or the socket was interrupted). Throws ESocketError.
@@ -92,6 +99,7 @@ class TSocket {
  private:
   explicit TSocket(std::intptr_t AHandle) : FHandle(AHandle) {}
   std::intptr_t FHandle = -1;  // int fd on POSIX, SOCKET on Windows
+  int FAcceptWaitMs = -1;      // POSIX: the accept time-out set on the socket, -1 for none
 };
 
 // The host name of the IPv4 address given as numeric text (the reverse

@@ -1,7 +1,9 @@
 // The connection handlers and the command table.
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
+#include "base/ascii.h"
 #include "platform/socket.h"
 #include "service/quillory_svr.h"
 #include "service/settings/client_settings.h"
@@ -10,20 +12,48 @@ namespace service {
 
 namespace {
 
-constexpr std::string_view kReadPrefix = "readSettings ";
-constexpr std::string_view kSavePrefix = "saveSettings ";
+// One command of the protocol: how a request line is matched, and the reply.
+struct TCommand {
+  enum TMatch { Equal, QuitInAnyCase, Prefix, Anything };
+  TMatch Match;
+  std::string_view Text;
+  // The reply: a fixed text, or what the handler returns for the line; a
+  // command with neither closes the connection without a reply.
+  const char* FixedReply;
+  std::string (TQuillorySvr::*Handler)(const std::string& ALine);
+  TTextEncoding Encoding;
 
-// "QUIT" in any mixture of letter case; only a to z are folded.
-bool IsQuit(std::string_view ALine) {
-  if (ALine.size() != 4) return false;
-  std::string upper(ALine);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-  return upper == "QUIT";
-}
+  bool Matches(std::string_view ALine) const {
+    switch (Match) {
+      case Equal:
+        return ALine == Text;
+      case QuitInAnyCase:
+        return base::EqualsIgnoringAsciiCase(ALine, Text);
+      case Prefix:
+        return ALine.starts_with(Text);
+      case Anything:
+        return true;
+    }
+    return false;
+  }
+};
 
-void ReleaseRecord(TIdContext& AContext) {
-  AContext.Data.reset();
+// Tested in this order; the first that matches answers. The last matches
+// every line.
+constexpr TCommand kCommands[] = {
+    {TCommand::Equal, "getName", kDisplayName, nullptr, TTextEncoding::Ascii},
+    {TCommand::Equal, "getVersion", kVersionText, nullptr, TTextEncoding::Ascii},
+    {TCommand::QuitInAnyCase, "QUIT", nullptr, nullptr, TTextEncoding::Ascii},
+    {TCommand::Prefix, "readSettings ", nullptr, &TQuillorySvr::ReadClientSettings,
+     TTextEncoding::Utf8},
+    {TCommand::Prefix, "saveSettings ", nullptr, &TQuillorySvr::SaveClientSettings,
+     TTextEncoding::Utf8},
+    {TCommand::Anything, "", kInvalidInput, nullptr, TTextEncoding::Ascii},
+};
+
+const TCommand& FindCommand(std::string_view ALine) {
+  return *std::find_if(std::begin(kCommands), std::end(kCommands),
+                       [&](const TCommand& c) { return c.Matches(ALine); });
 }
 
 }  // namespace
@@ -48,26 +78,18 @@ void TQuillorySvr::ServerConnect(TIdContext& AContext) {
 void TQuillorySvr::ServerExecute(TIdContext& AContext) {
   TConnection& connection = AContext.Connection();
   const std::string line = connection.ReadLine("\n", kMaxRequestLine, TTextEncoding::Utf8);
-  if (line == "getName") {
-    connection.WriteLine(kDisplayName);
-  } else if (line == "getVersion") {
-    connection.WriteLine(kVersionText);
-  } else if (IsQuit(line)) {
-    ReleaseRecord(AContext);
-    connection.Disconnect();
-  } else if (line.starts_with(kReadPrefix)) {
-    connection.WriteLine(ReadClientSettings(line), TTextEncoding::Utf8);
-  } else if (line.starts_with(kSavePrefix)) {
-    connection.WriteLine(SaveClientSettings(line), TTextEncoding::Utf8);
-  } else {
-    connection.WriteLine(kInvalidInput);
+  const TCommand& command = FindCommand(line);
+  if (command.FixedReply != nullptr) {
+    connection.WriteLine(command.FixedReply, command.Encoding);
+  } else if (command.Handler != nullptr) {
+    connection.WriteLine((this->*command.Handler)(line), command.Encoding);
   }
-  ReleaseRecord(AContext);
+  AContext.Data.reset();  // the record
   connection.Disconnect();
 }
 
 void TQuillorySvr::ServerDisconnect(TIdContext& AContext) {
-  ReleaseRecord(AContext);
+  AContext.Data.reset();
 }
 
 std::string TQuillorySvr::ReadClientSettings(const std::string& ALine) {

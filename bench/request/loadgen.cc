@@ -1,10 +1,13 @@
 // loadgen: a connection-per-request load generator for line servers.
 //
-//   loadgen run  PORT REQUEST CONCURRENCY SECONDS   one request per connection
-//   loadgen hold PORT COUNT                         hold COUNT idle connections
+//   loadgen run   PORT REQUEST CONCURRENCY SECONDS  one request per connection
+//   loadgen burst PORT REQUEST CLIENTS ROUNDS       CLIENTS connecting at once
+//   loadgen hold  PORT COUNT                        hold COUNT idle connections
 //
 // REQUEST may use \n and \r escapes. "run" prints requests per second and the
-// 50th and 99th percentile latency; "hold" opens COUNT connections, waits,
+// 50th and 99th percentile latency; "burst" starts CLIENTS threads that
+// connect at the same moment and send one request each, ROUNDS times, and
+// prints the failures and the slowest wait; "hold" opens COUNT connections, waits,
 // then reports how many were closed by the server without a byte, sends
 // "getVersion" on the others and reports how many were served. While it
 // holds, it waits for a line on standard input, so a script can measure the
@@ -82,6 +85,37 @@ int Run(uint16_t APort, const std::string& ARequest, int AConcurrency, double AS
   return 0;
 }
 
+int Burst(uint16_t APort, const std::string& ARequest, int AClients, int ARounds) {
+  std::vector<double> latencies;
+  long failures = 0;
+  const auto start = Clock::now();
+  for (int r = 0; r < ARounds; ++r) {
+    std::vector<double> round(AClients);
+    std::vector<char> failed(AClients);
+    std::atomic<int> ready{0};
+    std::vector<std::thread> clients;
+    for (int c = 0; c < AClients; ++c) {
+      clients.emplace_back([&, c] {
+        ready++;
+        while (ready < AClients) std::this_thread::yield();
+        const auto t0 = Clock::now();
+        failed[c] = OneRequest(APort, ARequest) == 0;
+        round[c] = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+      });
+    }
+    for (auto& t : clients) t.join();
+    latencies.insert(latencies.end(), round.begin(), round.end());
+    for (char f : failed) failures += f;
+  }
+  const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+  std::sort(latencies.begin(), latencies.end());
+  std::printf("clients=%d requests=%zu failures=%ld rps=%.0f p99_ms=%.1f slowest_ms=%.1f\n",
+              AClients, latencies.size(), failures, latencies.size() / elapsed,
+              latencies[std::min(latencies.size() - 1, std::size_t(0.99 * latencies.size()))],
+              latencies.back());
+  return 0;
+}
+
 int Hold(uint16_t APort, int ACount) {
   std::vector<platform::TSocket> held;
   for (int i = 0; i < ACount; ++i) held.push_back(platform::TSocket::Connect("127.0.0.1", APort));
@@ -120,9 +154,14 @@ int main(int argc, char** argv) {
     return Run(static_cast<uint16_t>(std::stoi(a[1])), Unescape(a[2]), std::stoi(a[3]),
                std::stod(a[4]));
   }
+  if (a.size() == 5 && a[0] == "burst") {
+    return Burst(static_cast<uint16_t>(std::stoi(a[1])), Unescape(a[2]), std::stoi(a[3]),
+                 std::stoi(a[4]));
+  }
   if (a.size() == 3 && a[0] == "hold")
     return Hold(static_cast<uint16_t>(std::stoi(a[1])), std::stoi(a[2]));
   std::fprintf(stderr,
-               "usage: loadgen run PORT REQUEST CONCURRENCY SECONDS | loadgen hold PORT COUNT\n");
+               "usage: loadgen run PORT REQUEST CONCURRENCY SECONDS | loadgen burst PORT REQUEST "
+               "CLIENTS ROUNDS | loadgen hold PORT COUNT\n");
   return 2;
 }

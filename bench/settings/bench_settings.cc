@@ -1,9 +1,11 @@
 // bench_settings [FOLDER] [ROUNDS]: a 1 MiB settings text saved and read back
 // through the listener on loopback, beside a 1 MiB line answered with
-// "ungueltige Eingabe" in the same run; the save's flushes to disk (file and
-// folder) are timed inside it and reported on their own. Also the conversions alone at 1, 4 and 16
-// MiB, to show they are linear. FOLDER (default: a new folder below the system's temporary folder)
-// decides which disk the flush goes to.
+// "ungueltige Eingabe" by the service and by the reference server (the fixed
+// design and nothing more, bench/request/reference_server.h) in the same run;
+// the save's flushes to disk (file and folder) are timed inside it and
+// reported on their own. Also the conversions alone at 1, 4 and 16 MiB, to
+// show they are linear. FOLDER (default: a new folder below the system's
+// temporary folder) decides which disk the flush goes to.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/request/reference_server.h"
 #include "platform/file_system.h"
 #include "platform/socket.h"
 #include "service/quillory_svr.h"
@@ -117,6 +120,8 @@ int main(int argc, char** argv) {
   uint16_t port = 0;
   for (auto [version, p] : svr.Server.Bindings())
     if (version == service::TIdIPVersion::Id_IPv4) port = p;
+  bench::TReferenceServer reference_server(0, svr.Server.ListenQueue);
+  const uint16_t reference_port = reference_server.Port();
 
   const std::string prefix = "saveSettings bench.ini:";
   const std::string text = SettingsText(service::kMaxRequestLine - prefix.size());
@@ -128,15 +133,21 @@ int main(int argc, char** argv) {
   Check(Exchange(port, save) == "OK\r\n", "save failed");
   Check(Exchange(port, read) == text + "\r\n", "read differs");
   Check(Exchange(port, reference) == "ungueltige Eingabe\r\n", "reference differs");
+  Check(Exchange(reference_port, reference) == "ungueltige Eingabe\r\n",
+        "reference server differs");
 
-  // The three requests in turns, so that each round meets the same load.
-  std::vector<double> ref_ms, read_ms, save_ms, flush_ms, unflushed_ms, read_ratio, save_ratio;
+  // The requests in turns, so that each round meets the same load.
+  std::vector<double> server_ms, line_ratio, ref_ms, read_ms, save_ms, flush_ms, unflushed_ms,
+      read_ratio, save_ratio;
   for (int i = 0; i < rounds; ++i) {
+    const double s = Time([&] { Exchange(reference_port, reference); });
     const double r = Time([&] { Exchange(port, reference); });
     const double rd = Time([&] { Exchange(port, read); });
     files.FlushTime = {};
     const double sv = Time([&] { Exchange(port, save); });
     const double fl = Ms(files.FlushTime);
+    server_ms.push_back(s);
+    line_ratio.push_back(r / s);
     ref_ms.push_back(r);
     read_ms.push_back(rd);
     save_ms.push_back(sv);
@@ -148,7 +159,9 @@ int main(int argc, char** argv) {
   svr.Server.SetActive(false);
 
   std::printf("median of %d rounds, milliseconds:\n", rounds);
-  std::printf("  reference: 1 MiB line -> ungueltige Eingabe  %8.3f\n", Median(ref_ms));
+  std::printf("  reference server: 1 MiB line                 %8.3f\n", Median(server_ms));
+  std::printf("  reference: 1 MiB line -> ungueltige Eingabe  %8.3f  (%.2f x reference server)\n",
+              Median(ref_ms), Median(line_ratio));
   std::printf("  read of the 1 MiB file                       %8.3f  (%.2f x reference)\n",
               Median(read_ms), Median(read_ratio));
   std::printf("  save of 1 MiB, all of it                     %8.3f\n", Median(save_ms));

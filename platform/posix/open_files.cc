@@ -8,7 +8,7 @@ TOpenFiles& TOpenFiles::Instance() {
 }
 
 bool TOpenFiles::TryHoldShared(const std::string& APath) {
-  std::lock_guard lock(FLock);
+  platform::TMutexLock lock(FLock);
   int& holders = FHolders[APath];
   if (holders < 0) return false;
   ++holders;
@@ -16,7 +16,7 @@ bool TOpenFiles::TryHoldShared(const std::string& APath) {
 }
 
 bool TOpenFiles::TryHoldExclusive(const std::string& APath) {
-  std::lock_guard lock(FLock);
+  platform::TMutexLock lock(FLock);
   auto [it, inserted] = FHolders.try_emplace(APath, -1);
   if (!inserted && it->second != 0) return false;
   it->second = -1;
@@ -24,7 +24,7 @@ bool TOpenFiles::TryHoldExclusive(const std::string& APath) {
 }
 
 void TOpenFiles::Release(const std::string& APath) {
-  std::lock_guard lock(FLock);
+  platform::TMutexLock lock(FLock);
   auto it = FHolders.find(APath);
   if (it == FHolders.end()) return;
   if (it->second > 1) {
@@ -36,7 +36,7 @@ void TOpenFiles::Release(const std::string& APath) {
 
 bool TOpenFiles::RenameUnlessHeld(const std::string& ASource, const std::string& ATarget,
                                   const std::function<void()>& ARename) {
-  std::lock_guard lock(FLock);
+  platform::TMutexLock lock(FLock);
   auto target = FHolders.find(ATarget);
   if (target != FHolders.end() && target->second != 0) return false;
   ARename();

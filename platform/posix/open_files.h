@@ -8,9 +8,10 @@
 #define QUILLORY_PLATFORM_POSIX_OPEN_FILES_H_
 
 #include <functional>
-#include <mutex>
 #include <string>
 #include <unordered_map>
+
+#include "platform/mutex.h"
 
 namespace platform::posix {
 
@@ -20,23 +21,23 @@ class TOpenFiles {
   static TOpenFiles& Instance();
 
   // Registers a reader of APath; false while a writer holds it.
-  bool TryHoldShared(const std::string& APath);
+  bool TryHoldShared(const std::string& APath) EXCLUDES(FLock);
   // Registers the one writer of APath; false while anyone holds it.
-  bool TryHoldExclusive(const std::string& APath);
+  bool TryHoldExclusive(const std::string& APath) EXCLUDES(FLock);
   // Ends one hold of APath taken by the calls above.
-  void Release(const std::string& APath);
+  void Release(const std::string& APath) EXCLUDES(FLock);
 
   // Runs ARename while nobody holds ATarget, with the registry locked so that
   // no reader opens ATarget meanwhile; then ends the exclusive hold of
   // ASource (the rename took its name away). False, without running
   // ARename, while ATarget is held.
   bool RenameUnlessHeld(const std::string& ASource, const std::string& ATarget,
-                        const std::function<void()>& ARename);
+                        const std::function<void()>& ARename) EXCLUDES(FLock);
 
  private:
-  std::mutex FLock;
+  platform::TMutex FLock;
   // Holders per path: the number of readers, or -1 for the writer.
-  std::unordered_map<std::string, int> FHolders;
+  std::unordered_map<std::string, int> FHolders GUARDED_BY(FLock);
 };
 
 // A hold that ends with its scope. Empty when the hold was refused.

@@ -37,7 +37,8 @@ TSocket::~TSocket() {
   Close();
 }
 
-TSocket::TSocket(TSocket&& AOther) noexcept : FHandle(AOther.FHandle) {
+TSocket::TSocket(TSocket&& AOther) noexcept
+    : FHandle(AOther.FHandle), FAcceptWaitMs(AOther.FAcceptWaitMs) {
   AOther.FHandle = -1;
 }
 
@@ -45,6 +46,7 @@ TSocket& TSocket::operator=(TSocket&& AOther) noexcept {
   if (this != &AOther) {
     Close();
     FHandle = AOther.FHandle;
+    FAcceptWaitMs = AOther.FAcceptWaitMs;
     AOther.FHandle = -1;
   }
   return *this;
@@ -82,7 +84,7 @@ TSocket TSocket::Listen(TAddressFamily AFamily, uint16_t APort, int ABacklog) {
     len = sizeof *a;
   }
   if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), len) != 0) Fail("bind");
-  if (::listen(fd, ABacklog) != 0) Fail("listen");
+  if (::listen(fd, ABacklog == kMaxListenBacklog ? SOMAXCONN : ABacklog) != 0) Fail("listen");
   return sock;
 }
 
@@ -162,25 +164,21 @@ TSocket TSocket::Accept(std::string& APeerAddress) const {
   return TSocket(fd);
 }
 
-std::optional<TSocket> TSocket::AcceptWithin(int ATimeoutMs, std::string& APeerAddress) const {
+std::optional<TSocket> TSocket::AcceptWithin(int ATimeoutMs, std::string& APeerAddress) {
   // A blocking accept bounded by the receive time-out: on some kernels (the
   // gVisor sandbox among them) poll() on a listening socket wakes up tens of
-  // milliseconds late, which would cap the accept rate.
-  timeval tv{ATimeoutMs / 1000, (ATimeoutMs % 1000) * 1000};
-  timeval current{};
-  socklen_t len = sizeof current;
-  ::getsockopt(Fd(FHandle), SOL_SOCKET, SO_RCVTIMEO, &current, &len);
-  if ((current.tv_sec != tv.tv_sec || current.tv_usec != tv.tv_usec) &&
-      ::setsockopt(Fd(FHandle), SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv) != 0) {
-    Fail("SO_RCVTIMEO");
+  // milliseconds late, which would cap the accept rate. The time-out is set
+  // once, not per connection.
+  if (FAcceptWaitMs != ATimeoutMs) {
+    timeval tv{ATimeoutMs / 1000, (ATimeoutMs % 1000) * 1000};
+    if (::setsockopt(Fd(FHandle), SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv) != 0)
+      Fail("SO_RCVTIMEO");
+    FAcceptWaitMs = ATimeoutMs;
   }
+  // The accepted socket inherits the time-out; Receive() clears it the first
+  // time it expires, so a request that is already there costs no extra call.
   int fd = AcceptFd(Fd(FHandle), APeerAddress);
-  if (fd >= 0) {
-    // The accepted socket inherits the time-out; its reads wait forever.
-    timeval none{0, 0};
-    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &none, sizeof none);
-    return TSocket(fd);
-  }
+  if (fd >= 0) return TSocket(fd);
   if (errno == EAGAIN || errno == EWOULDBLOCK) return std::nullopt;
   Fail("accept");
 }
@@ -189,6 +187,14 @@ std::size_t TSocket::Receive(char* ABuffer, std::size_t ALength) {
   for (;;) {
     ssize_t n = ::recv(Fd(FHandle), ABuffer, ALength, 0);
     if (n >= 0) return static_cast<std::size_t>(n);
+    if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      // The accept time-out inherited from the listening socket (the socket
+      // itself blocks): from now on wait without one.
+      timeval none{0, 0};
+      if (::setsockopt(Fd(FHandle), SOL_SOCKET, SO_RCVTIMEO, &none, sizeof none) != 0)
+        Fail("SO_RCVTIMEO");
+      continue;
+    }
     if (errno != EINTR) Fail("recv");
   }
 }

@@ -22,6 +22,13 @@ SOCKET Sock(std::intptr_t AHandle) {
 
 constexpr std::intptr_t kNone = static_cast<std::intptr_t>(INVALID_SOCKET);
 
+// A backlog of exactly AEntries (Windows keeps it within 200 to 65535),
+// where SOMAXCONN leaves the provider at a few hundred. mingw's headers lack
+// the SOMAXCONN_HINT macro.
+constexpr int SomaxconnHint(int AEntries) {
+  return -AEntries;
+}
+
 std::string NumericText(const sockaddr* AAddr, int ALen) {
   wchar_t text[NI_MAXHOST] = {};
   if (GetNameInfoW(AAddr, ALen, text, NI_MAXHOST, nullptr, 0, NI_NUMERICHOST) != 0) return {};
@@ -51,7 +58,8 @@ TSocket::~TSocket() {
   Close();
 }
 
-TSocket::TSocket(TSocket&& AOther) noexcept : FHandle(AOther.FHandle) {
+TSocket::TSocket(TSocket&& AOther) noexcept
+    : FHandle(AOther.FHandle), FAcceptWaitMs(AOther.FAcceptWaitMs) {
   AOther.FHandle = kNone;
 }
 
@@ -59,6 +67,7 @@ TSocket& TSocket::operator=(TSocket&& AOther) noexcept {
   if (this != &AOther) {
     Close();
     FHandle = AOther.FHandle;
+    FAcceptWaitMs = AOther.FAcceptWaitMs;
     AOther.FHandle = kNone;
   }
   return *this;
@@ -93,7 +102,8 @@ TSocket TSocket::Listen(TAddressFamily AFamily, uint16_t APort, int ABacklog) {
     len = sizeof *a;
   }
   if (::bind(s, reinterpret_cast<sockaddr*>(&addr), len) != 0) Fail("bind");
-  if (::listen(s, ABacklog) != 0) Fail("listen");
+  if (::listen(s, ABacklog == kMaxListenBacklog ? SomaxconnHint(4096) : ABacklog) != 0)
+    Fail("listen");
   return sock;
 }
 
@@ -158,7 +168,7 @@ TSocket TSocket::Accept(std::string& APeerAddress) const {
   return sock;
 }
 
-std::optional<TSocket> TSocket::AcceptWithin(int ATimeoutMs, std::string& APeerAddress) const {
+std::optional<TSocket> TSocket::AcceptWithin(int ATimeoutMs, std::string& APeerAddress) {
   if (!WaitReadable(ATimeoutMs)) return std::nullopt;
   return Accept(APeerAddress);
 }

@@ -60,7 +60,7 @@ void TService::SetStatus(TServiceState AState) {
 void TService::ReportStatus() {
   platform::TServiceStatus status;
   {
-    std::lock_guard<std::mutex> lock(FReportLock);
+    platform::TMutexLock lock(FReportLock);
     status.CurrentState = FStatus;
     if (status.CurrentState != TServiceState::StartPending) {
       status.ControlsAccepted = (AllowStop ? platform::kAcceptStop : 0) |
@@ -84,14 +84,19 @@ void TService::ReportStatus() {
 }
 
 void TService::Controller(uint32_t ACode) {
-  std::lock_guard<std::mutex> lock(FQueueLock);
+  platform::TMutexLock lock(FQueueLock);
   if (FQueue != nullptr) FQueue->Post(ACode);  // also ends a pause (Park)
+}
+
+platform::TThreadQueue& TService::OwnQueue() {
+  platform::TMutexLock lock(FQueueLock);
+  return *FQueue;
 }
 
 void TService::ProcessRequests(bool AWaitForMessage) {
   for (;;) {
     if (FTerminated && AWaitForMessage) return;
-    std::optional<uint32_t> code = FQueue->Take(AWaitForMessage);
+    std::optional<uint32_t> code = OwnQueue().Take(AWaitForMessage);
     if (!code) return;
     DoControl(*code);
   }
@@ -116,7 +121,7 @@ void TService::DoControl(uint32_t ACode) {
           // Parked until the next request is queued: the continue (or a
           // stop) that the control dispatch posts. A request posted before
           // the thread parks still ends the pause, so none is lost.
-          FQueue->Park();
+          OwnQueue().Park();
         } else {
           SetStatus(before);
         }
@@ -167,14 +172,14 @@ void TService::ServiceThreadBody() {
   try {
     platform::TThreadQueue queue;  // before anything else: requests may come now
     {
-      std::lock_guard<std::mutex> lock(FQueueLock);
+      platform::TMutexLock lock(FQueueLock);
       FQueue = &queue;
       FTerminated = false;
     }
     struct TDetach {
       TService& Service;
       ~TDetach() {
-        std::lock_guard<std::mutex> lock(Service.FQueueLock);
+        platform::TMutexLock lock(Service.FQueueLock);
         Service.FQueue = nullptr;
       }
     } detach{*this};

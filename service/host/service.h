@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/mutex.h"
 #include "platform/service_control.h"
 #include "platform/thread_queue.h"
 #include "service/host/event_logger.h"
@@ -107,7 +108,9 @@ class TService {
 
  private:
   void SetStatus(TServiceState AState);
-  void ReportStatus();
+  void ReportStatus() EXCLUDES(FReportLock);
+  // The service thread's queue; called only on the service thread.
+  platform::TThreadQueue& OwnQueue() EXCLUDES(FQueueLock);
   void ServiceThreadBody();
   void DoControl(uint32_t ACode);
 
@@ -122,12 +125,13 @@ class TService {
   bool FTerminated = false;  // service thread only
   std::atomic<bool> FFailed{false};
 
-  std::mutex FReportLock;  // one report at a time; guards the two below
-  TServiceState FLastState = TServiceState::StartPending;
-  uint32_t FLastCheckPoint = 0;
+  platform::TMutex FReportLock;  // one report at a time
+  TServiceState FLastState GUARDED_BY(FReportLock) = TServiceState::StartPending;
+  uint32_t FLastCheckPoint GUARDED_BY(FReportLock) = 0;
 
-  std::mutex FQueueLock;                     // guards FQueue
-  platform::TThreadQueue* FQueue = nullptr;  // the service thread's, while it runs
+  platform::TMutex FQueueLock;
+  // The service thread's, while it runs.
+  platform::TThreadQueue* FQueue GUARDED_BY(FQueueLock) = nullptr;
 
   std::once_flag FLoggerOnce;
   std::unique_ptr<TEventLogger> FLogger;  // created on first use

@@ -8,11 +8,12 @@
 #define QUILLORY_SERVICE_NET_CONNECTION_H_
 
 #include <cstddef>
-#include <mutex>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "platform/mutex.h"
 #include "platform/socket.h"
 #include "service/net/encoding.h"
 
@@ -31,6 +32,9 @@ class TConnection {
  public:
   // The most one receive call asks for.
   static constexpr std::size_t RecvBufferSize = 32768;
+  // The input buffer a connection starts with; a line that outgrows it
+  // moves once into a buffer for the longest line allowed.
+  static constexpr std::size_t InitialBufferSize = 4096;
 
   TConnection(platform::TSocket ASocket, std::string APeerAddress);
 
@@ -43,9 +47,13 @@ class TConnection {
   // the peer closes before the terminator (bytes already buffered are
   // dropped), and with kMaxLineLengthExceeded when more than AMaxLength bytes
   // (AMaxLength > 0) come before the terminator. The second is raised as soon
-  // as the buffered bytes prove it, so a connection never buffers much more
-  // than AMaxLength. Every received byte is searched once. Bytes after the
-  // terminator stay buffered for the next call.
+  // as the buffered bytes prove it, so a connection never buffers more than
+  // AMaxLength and the terminator. Every received byte is searched once and
+  // decoded once, and received into its place: with AMaxLength > 0 only the
+  // first InitialBufferSize bytes of a longer line move once more (the buffer
+  // grows once, to the longest line allowed), and bytes read beyond an
+  // earlier line move to the front. Bytes after the terminator stay buffered
+  // for the next call.
   std::string ReadLine(std::string_view ATerminator = "\n", std::size_t AMaxLength = 0,
                        TTextEncoding AEncoding = TTextEncoding::Ascii);
 
@@ -55,23 +63,31 @@ class TConnection {
   void WriteLine(std::string_view AText, TTextEncoding AEncoding = TTextEncoding::Ascii);
 
   // True until Disconnect.
-  bool Connected();
+  bool Connected() EXCLUDES(FCloseLock);
 
   // When open: shuts down the sending direction and closes the socket.
   // Otherwise nothing.
-  void Disconnect();
+  void Disconnect() EXCLUDES(FCloseLock);
 
   // Makes a ReadLine blocked on another thread fail, without releasing the
   // socket; the connection's own thread closes it on its way out.
-  void Interrupt();
+  void Interrupt() EXCLUDES(FCloseLock);
 
  private:
-  std::mutex FCloseLock;
+  // Makes room for at least one more byte after FEnd.
+  void Reserve(std::size_t AMaxLength, std::size_t ATerminatorLength);
+
+  platform::TMutex FCloseLock;
+  // Closed only under FCloseLock; ReadLine and WriteLine use it without the
+  // lock, which Interrupt() allows.
   platform::TSocket FSocket;
-  bool FOpen = true;  // guarded by FCloseLock
+  bool FOpen GUARDED_BY(FCloseLock) = true;
   std::string FPeerAddress;
-  std::string FInput;            // received, not yet consumed
-  std::size_t FSearchStart = 0;  // bytes of FInput already searched
+  // The input buffer: [FStart, FEnd) received and not yet consumed, of which
+  // [FStart, FSearched) has been searched for the terminator.
+  std::unique_ptr<char[]> FBuffer;
+  std::size_t FCapacity = 0;
+  std::size_t FStart = 0, FSearched = 0, FEnd = 0;
 };
 
 }  // namespace service

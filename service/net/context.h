@@ -2,6 +2,7 @@
 #ifndef QUILLORY_SERVICE_NET_CONTEXT_H_
 #define QUILLORY_SERVICE_NET_CONTEXT_H_
 
+#include <list>
 #include <memory>
 
 #include "service/net/connection.h"
@@ -29,7 +30,11 @@ class TIdContext {
   std::unique_ptr<TObject> Data;
 
  private:
+  friend class TIdTCPServer;
+
   TConnection FConnection;
+  // The context's place in its listener's list of current connections.
+  std::list<TIdContext>::iterator FEntry;
 };
 
 }  // namespace service

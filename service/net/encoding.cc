@@ -1,6 +1,7 @@
 #include "service/net/encoding.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace service {
 
@@ -28,27 +29,43 @@ std::size_t SequenceLength(std::string_view AIn) {
   return 0;
 }
 
+// The length of the longest prefix of AIn that is well-formed UTF-8. ASCII
+// is tested eight bytes at a time.
+std::size_t WellFormedPrefix(std::string_view AIn) {
+  const char* const data = AIn.data();
+  const std::size_t n = AIn.size();
+  std::size_t i = 0;
+  while (i < n) {
+    while (i + 8 <= n) {
+      uint64_t word;
+      std::memcpy(&word, data + i, 8);
+      if ((word & 0x8080808080808080ull) != 0) break;
+      i += 8;
+    }
+    while (i < n && static_cast<uint8_t>(data[i]) < 0x80) ++i;
+    if (i == n) break;
+    const std::size_t len = SequenceLength(AIn.substr(i));
+    if (len == 0) break;
+    i += len;
+  }
+  return i;
+}
+
 }  // namespace
 
 std::string DecodeUtf8(std::string_view ABytes) {
+  std::size_t valid = WellFormedPrefix(ABytes);
+  if (valid == ABytes.size()) return std::string(ABytes);  // the usual case: one copy
   std::string out;
-  out.reserve(ABytes.size());
+  out.reserve(ABytes.size() + 2 * kReplacement.size());
   std::size_t i = 0;
   while (i < ABytes.size()) {
-    // Copy runs of ASCII in one go.
-    std::size_t run = i;
-    while (run < ABytes.size() && static_cast<uint8_t>(ABytes[run]) < 0x80) ++run;
-    out.append(ABytes.data() + i, run - i);
-    i = run;
+    out.append(ABytes.data() + i, valid);
+    i += valid;
     if (i == ABytes.size()) break;
-    const std::size_t len = SequenceLength(ABytes.substr(i));
-    if (len == 0) {
-      out.append(kReplacement);
-      ++i;
-    } else {
-      out.append(ABytes.data() + i, len);
-      i += len;
-    }
+    out.append(kReplacement);  // one malformed byte
+    ++i;
+    valid = WellFormedPrefix(ABytes.substr(i));
   }
   return out;
 }

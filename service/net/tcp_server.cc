@@ -63,10 +63,10 @@ void TIdTCPServer::Close() {
   FStopAccepting = true;
   for (auto& b : FBindings) b->Thread->Join();  // each notices the stop within 250 ms
   FBindings.clear();                            // closes the listening sockets
-  std::unique_lock lock(FLock);
+  platform::TMutexLock lock(FLock);
   while (FThreads > 0) {
-    for (TIdContext* c : FContexts) c->Connection().Interrupt();
-    FThreadEnded.wait_for(lock, kCloseRetry);
+    for (auto& c : FContexts) c.Connection().Interrupt();
+    FThreadEnded.WaitFor(FLock, kCloseRetry);
   }
 }
 
@@ -77,7 +77,7 @@ std::vector<std::pair<TIdIPVersion, uint16_t>> TIdTCPServer::Bindings() const {
 }
 
 std::size_t TIdTCPServer::ConnectionCount() const {
-  std::lock_guard lock(FLock);
+  platform::TMutexLock lock(FLock);
   return FContexts.size();
 }
 
@@ -87,25 +87,29 @@ void TIdTCPServer::AcceptLoop(TBinding& ABinding) {
       std::string peer;
       std::optional<platform::TSocket> socket = ABinding.Socket.AcceptWithin(kAcceptWaitMs, peer);
       if (!socket) continue;
-      auto context = std::make_unique<TIdContext>(std::move(*socket), std::move(peer));
+      // The list entry is made here, outside the lock, and moved in below.
+      TContexts entry;
+      entry.emplace_back(std::move(*socket), std::move(peer));
+      TIdContext* context = &entry.front();
+      context->FEntry = entry.begin();
       {
         // Counting and registering in one step keeps the limit exact even
         // when clients arrive faster than their threads start.
-        std::lock_guard lock(FLock);
+        platform::TMutexLock lock(FLock);
         if (MaxConnections > 0 && FContexts.size() >= static_cast<std::size_t>(MaxConnections)) {
-          continue;  // `context` closes the connection: accepted, then closed, no byte
+          continue;  // `entry` closes the connection: accepted, then closed, no byte
         }
-        FContexts.push_back(context.get());
+        FContexts.splice(FContexts.end(), entry);
         ++FThreads;
       }
-      TIdContext* raw = context.release();
       try {
-        platform::StartDetachedThread([this, raw] { RunConnection(raw); }, kConnectionStackBytes);
+        platform::StartDetachedThread([this, context] { RunConnection(context); },
+                                      kConnectionStackBytes);
       } catch (...) {
-        std::lock_guard lock(FLock);
-        FContexts.remove(raw);
+        TContexts gone;
+        platform::TMutexLock lock(FLock);
+        gone.splice(gone.end(), FContexts, context->FEntry);
         --FThreads;
-        delete raw;
       }
     } catch (...) {
       // Accept failed (for instance out of descriptors): back off briefly.
@@ -133,15 +137,16 @@ void TIdTCPServer::RunConnection(TIdContext* AContext) {
     } catch (...) {
     }
   }
+  TContexts gone;
   {
-    std::lock_guard lock(FLock);
-    FContexts.remove(AContext);
+    platform::TMutexLock lock(FLock);
+    gone.splice(gone.end(), FContexts, AContext->FEntry);
   }
   AContext->Connection().Disconnect();
-  delete AContext;  // frees an object still in the Data slot
-  std::lock_guard lock(FLock);
+  gone.clear();  // frees the context and an object still in its Data slot
+  platform::TMutexLock lock(FLock);
   --FThreads;
-  FThreadEnded.notify_all();
+  FThreadEnded.NotifyAll();
 }
 
 }  // namespace service

@@ -13,16 +13,15 @@
 #define QUILLORY_SERVICE_NET_TCP_SERVER_H_
 
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <list>
 #include <memory>
-#include <mutex>
 #include <stdexcept>
 #include <vector>
 
 #include "base/version.h"
+#include "platform/mutex.h"
 #include "platform/socket.h"
 #include "platform/thread.h"
 #include "service/net/context.h"
@@ -54,7 +53,9 @@ class TIdTCPServer {
 
   uint16_t DefaultPort = QUILLORY_DEFAULT_PORT;  // given to every binding
   int MaxConnections = 0;                        // connections served at once; 0: no limit
-  int ListenQueue = 15;                          // backlog of every listening socket
+  // Backlog of every listening socket: the system's longest, so that a burst
+  // of clients connecting at once is queued, not dropped.
+  int ListenQueue = platform::kMaxListenBacklog;
   THandler OnConnect, OnExecute, OnDisconnect;
 
   bool Active() const { return FActive; }
@@ -71,7 +72,7 @@ class TIdTCPServer {
   std::vector<std::pair<TIdIPVersion, uint16_t>> Bindings() const;
 
   // The number of connections currently served.
-  std::size_t ConnectionCount() const;
+  std::size_t ConnectionCount() const EXCLUDES(FLock);
 
  private:
   struct TBinding {
@@ -80,19 +81,24 @@ class TIdTCPServer {
     std::unique_ptr<platform::TThread> Thread;
   };
 
+  // The list's nodes hold the contexts: one allocation per connection.
+  using TContexts = std::list<TIdContext>;
+
   void Open();
-  void Close();
-  void AcceptLoop(TBinding& ABinding);
-  void RunConnection(TIdContext* AContext);
+  void Close() EXCLUDES(FLock);
+  void AcceptLoop(TBinding& ABinding) EXCLUDES(FLock);
+  void RunConnection(TIdContext* AContext) EXCLUDES(FLock);
 
   bool FActive = false;
   std::vector<std::unique_ptr<TBinding>> FBindings;
   std::atomic<bool> FStopAccepting{false};
 
-  mutable std::mutex FLock;          // guards the two below
-  std::list<TIdContext*> FContexts;  // current connections
-  std::size_t FThreads = 0;          // connection threads not yet ended
-  std::condition_variable FThreadEnded;
+  // Held only for moving a context in or out of the list and for counting:
+  // contexts are made and freed outside it.
+  mutable platform::TMutex FLock;
+  TContexts FContexts GUARDED_BY(FLock);       // current connections
+  std::size_t FThreads GUARDED_BY(FLock) = 0;  // connection threads not yet ended
+  platform::TCondVar FThreadEnded;             // waited on with FLock
 };
 
 }  // namespace service

@@ -89,6 +89,30 @@ TEST(ConnectionReadLine, LineArrivingInPiecesIsAssembled) {
   writer.join();
 }
 
+TEST(ConnectionReadLine, LinesAroundTheInitialBufferKeepEveryByte) {
+  // Short and long lines in one stream: the rest of a short line's read moves
+  // to the front, a long one outgrows the first buffer, and the lines after
+  // it are read from what is left.
+  const std::size_t initial = TConnection::InitialBufferSize;
+  std::string stream, expected[6];
+  const std::size_t lengths[] = {3, initial - 4, initial, initial + 1, 3 * initial + 5, 0};
+  for (int i = 0; i < 6; ++i) {
+    for (std::size_t j = 0; j < lengths[i]; ++j)
+      expected[i] += static_cast<char>('a' + (i + j) % 26);
+    stream += expected[i] + (i % 2 == 0 ? "\n" : "\r\n");
+  }
+  Pair p;
+  std::thread writer([&] {
+    for (std::size_t at = 0; at < stream.size(); at += 1000) p.Send(stream.substr(at, 1000));
+    p.Peer.Close();
+  });
+  for (const auto& line : expected)
+    EXPECT_EQ(p.Conn->ReadLine("\n", kMax, TTextEncoding::Utf8), line);
+  EXPECT_EQ(ReadError([&] { p.Conn->ReadLine("\n", kMax, TTextEncoding::Utf8); }),
+            kConnectionClosedGracefully);
+  writer.join();
+}
+
 TEST(ConnectionReadLine, InvalidUtf8IsReplaced) {
   Pair p;
   p.SendAndClose(

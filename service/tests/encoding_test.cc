@@ -25,6 +25,14 @@ TEST(Encoding, DecodeUtf8KeepsValidTextAndReplacesMalformedSequences) {
       {std::string("nul\0in", 6), std::string("nul\0in", 6)},
   };
   for (const auto& c : cases) EXPECT_EQ(DecodeUtf8(c.in), c.out) << c.in;
+  // Malformed bytes at every place within the eight-byte steps of long ASCII
+  // runs, next to a valid sequence.
+  for (std::size_t at = 0; at < 17; ++at) {
+    const std::string ascii(at, 'a'), tail(11, 'b');
+    EXPECT_EQ(DecodeUtf8(ascii + "\xFF" + tail + "\xC3\xBC" + ascii + "\xE2\x82"),
+              ascii + fffd + tail + "\xC3\xBC" + ascii + fffd + fffd)
+        << at;
+  }
 }
 
 TEST(Encoding, AsciiTurnsEveryNonAsciiCharacterIntoOneQuestionMark) {

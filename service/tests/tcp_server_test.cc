@@ -96,6 +96,42 @@ TEST(TcpServer, ConnectionLimitRefusesWithoutAByteAndRecovers) {
   EXPECT_EQ(testing::ReadToClose(idle.front()), "echo:late\r\n");
 }
 
+// A site's workstations starting at the same minute: 200 clients connect at
+// once, five times over. The accept queue holds them all: none is refused,
+// none waits for the client's SYN to be sent again (a second or more).
+TEST(TcpServer, BurstOf200ClientsIsServedWithoutFailuresOrLongWaits) {
+  constexpr int kClients = 200;
+  EchoServer s;
+  for (int round = 0; round < 5; ++round) {
+    std::atomic<int> ready{0}, failed{0}, slow{0};
+    std::atomic<long long> slowest_ms{0};
+    std::vector<std::thread> clients;
+    for (int i = 0; i < kClients; ++i) {
+      clients.emplace_back([&] {
+        ready++;
+        while (ready < kClients) std::this_thread::yield();
+        const auto start = std::chrono::steady_clock::now();
+        std::optional<std::string> reply;
+        try {
+          reply = testing::Exchange(s.Port, "burst\n");
+        } catch (const platform::ESocketError&) {
+        }
+        if (reply != "echo:burst\r\n") failed++;
+        const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::steady_clock::now() - start)
+                                .count();
+        if (waited >= 1000) slow++;
+        for (long long seen = slowest_ms;
+             waited > seen && !slowest_ms.compare_exchange_weak(seen, waited);) {
+        }
+      });
+    }
+    for (auto& c : clients) c.join();
+    EXPECT_EQ(failed, 0) << "round " << round;
+    EXPECT_EQ(slow, 0) << "round " << round << ", slowest " << slowest_ms << " ms";
+  }
+}
+
 TEST(TcpServer, ClosingWithIdleClientsReturnsAfterTheirThreadsEnded) {
   EchoServer s;
   std::vector<platform::TSocket> idle;
