@@ -103,7 +103,13 @@ HWND TForm::OwnerWindow() const {
 }
 
 void TForm::SetMenu(std::unique_ptr<TMainMenu> AMenu) {
+  if (Handle()) ::SetMenu(Handle(), nullptr);  // before the old menu goes
   FMenu = std::move(AMenu);
+  if (FMenu) {
+    FMenu->OnRebuilt = [this] {
+      if (FMenuShown && Handle()) ::SetMenu(Handle(), FMenu->Handle());
+    };
+  }
   FMenuShown = false;
   SetMenuShown(true);
 }

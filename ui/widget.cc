@@ -7,6 +7,7 @@
 
 #include "platform/win32/wide.h"
 #include "ui/form.h"
+#include "ui/menu.h"
 
 namespace ui {
 
@@ -237,6 +238,12 @@ LRESULT TWidget::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   LRESULT result = 0;
   if (Reflect(AMessage, AWParam, ALParam, result)) return result;
   switch (AMessage) {
+    case WM_MEASUREITEM:
+      if (TMenu::MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(ALParam))) return TRUE;
+      break;
+    case WM_DRAWITEM:
+      if (TMenu::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(ALParam))) return TRUE;
+      break;
     case CN_BASE + WM_COMMAND:
       CommandNotification(HIWORD(AWParam));
       return 0;

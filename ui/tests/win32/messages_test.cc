@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "ui/application.h"
 #include "ui/button.h"
@@ -126,6 +128,55 @@ TEST_F(MessagesTest, TransparentChildAsksItsParentForTheBackgroundByMessage) {
   TProbe parent(Form->Handle());
   RedrawWindow(label.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(parent.Count(CM_PAINTBACKGROUND), 1u);
+}
+
+// An error thrown while the focus moves (a refused registry write when a
+// page is left, say) reaches the application's error box; the program goes
+// on and the focus arrives.
+TEST_F(MessagesTest, ErrorWhileTheFocusMovesReachesTheErrorBox) {
+  TEdit first(TEditArgs{{Form.get(), 10, 10, 100, 21, "", 0}});
+  TEdit second(TEditArgs{{Form.get(), 10, 40, 100, 21, "", 0}});
+  first.OnExit = [] { throw std::runtime_error("Fehler beim Setzen der Daten für 'Port'"); };
+  first.SetFocus();
+  static std::wstring shown;
+  shown.clear();
+  SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR AId, DWORD) {
+    HWND box = FindWindowW(L"#32770", L"Konfigurator");
+    if (!box) return;
+    KillTimer(nullptr, AId);
+    wchar_t text[256] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 256);  // the message's static control
+    shown = text;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
+  second.SetFocus();
+  EXPECT_EQ(shown, L"Fehler beim Setzen der Daten für 'Port'");
+  EXPECT_EQ(GetFocus(), second.Handle());
+  EXPECT_EQ(Form->ActiveControl(), &second);
+}
+
+// A hooked foreign window that goes: the hook lets go of it, and so does
+// the window's chain; freeing the hook afterwards is harmless.
+TEST_F(MessagesTest, ForeignHookLetsGoWhenTheWindowGoes) {
+  HWND window = CreateWindowExW(0, L"STATIC", L"fremd", WS_CHILD, 0, 0, 10, 10, Form->Handle(),
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  const auto original = GetWindowLongPtrW(window, GWLP_WNDPROC);
+  int destroys = 0;
+  const TSubclassHandler count = [&destroys](const TWindowMessage& AMessage,
+                                             const TWindowChain::TNext& ANext) {
+    if (AMessage.Message == WM_NCDESTROY) ++destroys;
+    return ANext(AMessage);
+  };
+  auto hook = std::make_unique<TForeignSubclass>(window, count);
+  ASSERT_TRUE(hook->Attached());
+  EXPECT_NE(GetWindowLongPtrW(window, GWLP_WNDPROC), original);
+  hook->Detach();
+  EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), original);
+  hook = std::make_unique<TForeignSubclass>(window, count);
+  DestroyWindow(window);
+  EXPECT_EQ(destroys, 1);
+  EXPECT_FALSE(hook->Attached());
+  hook.reset();
 }
 
 // A message box the toolkit did not make: its window and controls are
