@@ -297,6 +297,11 @@ bool TForm::RestoreFocus() {
   return true;
 }
 
+void TForm::WindowRecreated() {
+  if (FMenuShown && FMenu) ::SetMenu(Handle(), FMenu->Handle());
+  if (FIcon) SetIcon(FIcon);
+}
+
 bool TForm::DialogChar(wchar_t AKey) {
   return OfferDialogChar(*this, AKey);
 }
@@ -322,6 +327,16 @@ LRESULT TForm::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
         return 0;
       }
       break;
+    case WM_GETMINMAXINFO: {
+      // The size constraints, as window sizes.
+      const TSizeConstraints& limits = Constraints();
+      auto* info = reinterpret_cast<MINMAXINFO*>(ALParam);
+      if (limits.MinWidth > 0) info->ptMinTrackSize.x = limits.MinWidth;
+      if (limits.MinHeight > 0) info->ptMinTrackSize.y = limits.MinHeight;
+      if (limits.MaxWidth > 0) info->ptMaxTrackSize.x = limits.MaxWidth;
+      if (limits.MaxHeight > 0) info->ptMaxTrackSize.y = limits.MaxHeight;
+      return 0;
+    }
     case WM_CLOSE:
       if (FModal) {
         FModalResult = IDCANCEL;

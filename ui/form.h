@@ -114,6 +114,7 @@ class TForm : public TWidget {
  protected:
   LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
   bool DialogChar(wchar_t AKey) override;
+  void WindowRecreated() override;
   bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
   bool WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) override;
 
