@@ -126,6 +126,7 @@ void TWidget::CreateHandle(const wchar_t* AClassName, DWORD AStyle, DWORD AExSty
     id = reinterpret_cast<HMENU>(NextControlId());
   } else if (TForm* self = dynamic_cast<TForm*>(this)) {
     parent = self->OwnerWindow();
+    if (self->FormStyle() == TFormStyle::MDIChild) AExStyle |= WS_EX_MDICHILD;
   }
   HWND window = CreateWindowExW(AExStyle, native ? AClassName : AOwnClassName,
                                 ToWide(FInitial.Caption).c_str(), AStyle, FInitial.Left,
@@ -160,7 +161,12 @@ LRESULT CALLBACK TWidget::OwnClassProc(HWND AWindow, UINT AMessage, WPARAM AWPar
   // WM_NCCREATE, which puts it on).
   if (AMessage == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTW*>(ALParam);
-    if (auto* widget = static_cast<TWidget*>(create->lpCreateParams)) {
+    void* param = create->lpCreateParams;
+    // An MDI child's creation parameter comes wrapped.
+    if (param && (create->dwExStyle & WS_EX_MDICHILD)) {
+      param = reinterpret_cast<void*>(static_cast<MDICREATESTRUCTW*>(param)->lParam);
+    }
+    if (auto* widget = static_cast<TWidget*>(param)) {
       widget->FOwnWindow = true;
       widget->Attach(AWindow, &DefWindowProcW);
       return widget->Dispatch(AMessage, AWParam, ALParam);

@@ -160,7 +160,7 @@ class TWidget : public TComponent {
   TWndProc WindowProc;
   // What the window would do with a message without this widget: the
   // native control's procedure, or the system's default.
-  LRESULT DefaultHandler(UINT AMessage, WPARAM AWParam, LPARAM ALParam);
+  virtual LRESULT DefaultHandler(UINT AMessage, WPARAM AWParam, LPARAM ALParam);
 
   // The keyboard focus moved from this widget, or a widget inside it, to a
   // widget outside it.
