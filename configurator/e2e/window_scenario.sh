@@ -127,6 +127,15 @@ xdotool key --window "$win" alt+v
 wait_for 10 focus_is "Edit|$old_dir" || fail "Alt+V did not focus the folder field (focus: '$(probe focus)')"
 log "Alt+V: the folder field has the focus"
 
+# Tab walks the page in the order of its layout, top to bottom, left to right.
+for next in 'Button|...' 'Button|Dienst neu starten' 'Button|Dienst stoppen' 'Button|Dienst starten'; do
+  xdotool key --window "$win" Tab
+  wait_for 10 focus_is "$next" || fail "Tab reached '$(probe focus)' instead of '$next'"
+done
+xdotool key --window "$win" alt+v
+wait_for 10 focus_is "Edit|$old_dir" || fail "Alt+V did not focus the folder field again"
+log "tab order: folder field, ..., Dienst neu starten, Dienst stoppen, Dienst starten"
+
 # Another program takes the activation and the window gets it back, as with
 # Alt+Tab: the folder field has the focus again and nothing is written.
 timeout 30 wine reg delete 'HKLM\Software\Tarnwick\Quillory\Server\Service' /f /reg:32 >/dev/null 2>&1
