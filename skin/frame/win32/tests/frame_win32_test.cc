@@ -4,7 +4,6 @@
 // pixels. Runs under Wine.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -12,6 +11,7 @@
 #include "skin/draw/win32/dib_surface.h"
 #include "skin/draw/win32/gdi_census.h"
 #include "skin/draw/win32/hdc_canvas.h"
+#include "skin/draw/win32/tests/dib_compare.h"
 #include "skin/frame/frame_region.h"
 #include "skin/frame/paint_frame.h"
 #include "skin/frame/tests/frame_test_util.h"
@@ -59,24 +59,15 @@ int Differences(const TCase& ACase, std::u16string_view ACaption, TRect* ACaptio
                         painted.Title.CaptionWidth, m.TitleHeight - painted.Title.Caption.Y);
   }
   if (ACaptionBand) *ACaptionBand = band;
-  int differing = 0, ink = 0;
-  std::string first;
-  for (int y = 0; y < ACase.Size.Height; ++y) {
-    for (int x = 0; x < ACase.Size.Width; ++x) {
-      const bool inBand = x >= band.Left && x < band.Right && y >= band.Top && y < band.Bottom;
-      if (inBand) {
-        ink += dib.Pixel(x, y) == m.TitleFontColor;
-        continue;
-      }
-      if (dib.Pixel(x, y) == memory.Pixel(x, y)) continue;
-      if (differing++ == 0) {
-        char text[96];
-        std::snprintf(text, sizeof text, "first at %d,%d: device %06X, bitmap %06X", x, y,
-                      dib.Pixel(x, y), memory.Pixel(x, y));
-        first = text;
-      }
-    }
+  auto inBand = [&](int AX, int AY) {
+    return AX >= band.Left && AX < band.Right && AY >= band.Top && AY < band.Bottom;
+  };
+  int ink = 0;
+  for (int y = band.Top; y < band.Bottom; ++y) {
+    for (int x = band.Left; x < band.Right; ++x) ink += dib.Pixel(x, y) == m.TitleFontColor;
   }
+  std::string first;
+  const int differing = CountDifferences(dib, memory, first, inBand);
   if (ACaptionInk) *ACaptionInk = ink;
   EXPECT_EQ(differing, 0) << first;
   return differing;
