@@ -191,6 +191,25 @@ TEST(PaintFrameTest, MinimisedTitleWithRestoreAndClose) {
   (void)m;
 }
 
+TEST(PaintFrameTest, IconDrawnThroughItsTransparentColour) {
+  TBitmap icon = CodedBitmap(16, 16);
+  icon.SetPixel(0, 0, kMagenta);
+  icon.SetTransparent(true, kMagenta);
+  const TSkinMetrics m = OwnMetrics();
+  TBitmap target(300, 200, kClient);
+  TBitmapCanvas canvas(target);
+  const TFramePaint p = PaintFrame(canvas, m, OwnImages(), {}, {300, 200}, u"", {}, &icon);
+  ASSERT_EQ(p.Title.Icon, (TRect{8, 5, 24, 21}));
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      if (x == 0 && y == 0) continue;
+      ASSERT_EQ(target.Pixel(8 + x, 5 + y), Coded(x, y)) << x << "," << y;
+    }
+  }
+  // The keyed-out pixel shows the title's left end below it.
+  EXPECT_EQ(target.Pixel(8, 5), Shown(*OwnImages().TitleBar[0], 8, 5, m));
+}
+
 TEST(PaintFrameTest, NoSystemMenuNoButtonsNoIcon) {
   TFrameState s;
   s.Icons.SystemMenu = false;
