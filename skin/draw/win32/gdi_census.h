@@ -53,6 +53,12 @@ class TCountedGdi {
 
   THandle Get() const { return FHandle; }
   explicit operator bool() const { return FHandle != nullptr; }
+  // Hands the handle to a new owner outside the census (the system, as
+  // SetWindowRgn does with a region): it counts as deleted here.
+  THandle Release() {
+    if (FHandle) gdi_census_detail::NoteDeleted();
+    return std::exchange(FHandle, nullptr);
+  }
   void Reset() {
     if (!FHandle) return;
     ADelete(FHandle);

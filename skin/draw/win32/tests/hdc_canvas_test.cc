@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -15,6 +14,7 @@
 #include "skin/draw/fills.h"
 #include "skin/draw/slices.h"
 #include "skin/draw/win32/dib_surface.h"
+#include "skin/draw/win32/tests/dib_compare.h"
 
 namespace skin {
 namespace {
@@ -62,19 +62,8 @@ void ExpectSame(const TCase& ACase) {
   TBitmapCanvas model(memory);
   ACase.Draw(model);
 
-  int differing = 0;
   std::string first;
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      if (dib.Pixel(x, y) == memory.Pixel(x, y)) continue;
-      if (differing++ == 0) {
-        char text[96];
-        std::snprintf(text, sizeof text, "first at %d,%d: device %06X, bitmap %06X", x, y,
-                      dib.Pixel(x, y), memory.Pixel(x, y));
-        first = text;
-      }
-    }
-  }
+  const int differing = test::CountDifferences(dib, memory, first);
   EXPECT_EQ(differing, 0) << first;
 }
 
