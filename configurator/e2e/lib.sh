@@ -21,13 +21,11 @@ scenario_begin() {
 
   export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  export DISPLAY=${QUILLORY_DISPLAY:-:97}
   "$root/scripts/wine-prefix" "$WINEPREFIX" >/dev/null
 
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
   trap scenario_end EXIT
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  . "$root/scripts/xvfb.sh"
+  start_own_xvfb 1280x1024x24 "$work/xvfb.log"
   # Without a window manager Wine draws the caption and border itself.
   timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 }

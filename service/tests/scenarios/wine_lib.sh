@@ -46,12 +46,13 @@ wine_session() {
 }
 
 start_xvfb() {
-  local display=:$((100 + RANDOM % 400))
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  local xvfb=$!
-  cleanups+=("kill $xvfb; wait $xvfb")
-  export DISPLAY=$display keep_display=1
-  wait_for "Xvfb" xdotool getdisplaygeometry >/dev/null 2>&1
+  . "$repo/scripts/xvfb.sh"
+  local log
+  log=$(mktemp)
+  cleanups+=("rm -f $log $log.display")
+  start_own_xvfb 1024x768x24 "$log" || return 1
+  cleanups+=("kill $xvfb_pid; wait $xvfb_pid")
+  export keep_display=1
 }
 
 # w ARGS...: a Wine command's output, bounded, CR removed.
