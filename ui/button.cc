@@ -11,13 +11,23 @@ constexpr int kGlyphSpacing = 4;
 
 TButton::TButton(const TButtonArgs& AArgs)
     : TWidget(AArgs.Widget),
-      FGlyphs(AArgs.Glyphs),
-      FGlyphIndex(AArgs.Glyphs ? AArgs.GlyphIndex : -1) {
+      FImages(AArgs.Images),
+      FImageIndex(AArgs.Images ? AArgs.ImageIndex : -1) {
   CreateHandle(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0);
 }
 
+void TButton::Click() {
+  if (OnClick) OnClick();
+}
+
 void TButton::CommandNotification(WORD ACode) {
-  if (ACode == BN_CLICKED && OnClick) OnClick();
+  if (ACode == BN_CLICKED) Click();
+}
+
+bool TButton::DialogChar(wchar_t AKey) {
+  if (!TWidget::DialogChar(AKey)) return false;
+  Click();
+  return true;
 }
 
 void TButton::DrawItem(const DRAWITEMSTRUCT& AItem) {
@@ -32,11 +42,12 @@ void TButton::DrawItem(const DRAWITEMSTRUCT& AItem) {
   RECT text_rect{0, 0, 0, 0};
   DrawTextW(dc, text.c_str(), -1, &text_rect, DT_SINGLELINE | DT_CALCRECT);
   const int text_width = text_rect.right - text_rect.left;
-  const int glyph_width = FGlyphIndex >= 0 ? FGlyphs->Width() + kGlyphSpacing : 0;
+  const bool picture = FImages && FImageIndex >= 0 && FImageVisible;
+  const int glyph_width = picture ? FImages->Width() + kGlyphSpacing : 0;
   const int shift = pushed ? 1 : 0;
   int x = (rect.left + rect.right - text_width - glyph_width) / 2 + shift;
-  if (FGlyphIndex >= 0) {
-    FGlyphs->Draw(dc, x, (rect.top + rect.bottom - FGlyphs->Height()) / 2 + shift, FGlyphIndex);
+  if (picture) {
+    FImages->Draw(dc, x, (rect.top + rect.bottom - FImages->Height()) / 2 + shift, FImageIndex);
     x += glyph_width;
   }
   RECT caption{x, rect.top + shift, x + text_width, rect.bottom + shift};
@@ -48,6 +59,74 @@ void TButton::DrawItem(const DRAWITEMSTRUCT& AItem) {
     InflateRect(&focus, -4, -4);
     DrawFocusRect(dc, &focus);
   }
+}
+
+bool TButton::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const {
+  const std::string_view name = AInfo.Name;
+  if (name == "Images") {
+    AValue = static_cast<const void*>(FImages);
+  } else if (name == "ImageIndex") {
+    AValue = int64_t{FImageIndex};
+  } else if (name == "ImageVisible") {
+    AValue = FImageVisible;
+  } else if (name == "WordWrap") {
+    AValue = FWordWrap;
+  } else {
+    return TWidget::ReadProperty(AInfo, AValue);
+  }
+  return true;
+}
+
+bool TButton::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) {
+  const std::string_view name = AInfo.Name;
+  if (name == "Images") {
+    FImages = static_cast<const TImageList*>(std::get<const void*>(AValue));
+  } else if (name == "ImageIndex") {
+    FImageIndex = static_cast<int>(std::get<int64_t>(AValue));
+  } else if (name == "ImageVisible") {
+    FImageVisible = std::get<bool>(AValue);
+  } else if (name == "WordWrap") {
+    FWordWrap = std::get<bool>(AValue);
+  } else {
+    return TWidget::WriteProperty(AInfo, AValue);
+  }
+  Invalidate();
+  return true;
+}
+
+bool TBitBtn::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const {
+  const std::string_view name = AInfo.Name;
+  if (name == "Glyph") {
+    AValue = static_cast<const void*>(nullptr);  // the picture comes from Images
+  } else if (name == "NumGlyphs") {
+    AValue = int64_t{1};
+  } else if (name == "Layout") {
+    AValue = FLayout;
+  } else if (name == "Margin") {
+    AValue = FMargin;
+  } else if (name == "Spacing") {
+    AValue = FSpacing;
+  } else {
+    return TButton::ReadProperty(AInfo, AValue);
+  }
+  return true;
+}
+
+bool TBitBtn::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) {
+  const std::string_view name = AInfo.Name;
+  if (name == "Layout") {
+    FLayout = std::get<int64_t>(AValue);
+  } else if (name == "Margin") {
+    FMargin = std::get<int64_t>(AValue);
+  } else if (name == "Spacing") {
+    FSpacing = std::get<int64_t>(AValue);
+  } else if (name == "Glyph" || name == "NumGlyphs") {
+    return false;  // not settable yet
+  } else {
+    return TButton::WriteProperty(AInfo, AValue);
+  }
+  Invalidate();
+  return true;
 }
 
 }  // namespace ui

@@ -1,6 +1,6 @@
-// A push button with an optional picture (glyph) left of its caption. The
-// toolkit paints it, so it looks the same with every version of the common
-// controls.
+// Push buttons: a plain button (optionally with a picture of an image list
+// left of its caption) and a bitmap button with a glyph. The toolkit paints
+// them, so they look the same with every version of the common controls.
 //
 // Thread safety: belongs to the window thread.
 #ifndef QUILLORY_UI_BUTTON_H_
@@ -13,26 +13,48 @@ namespace ui {
 
 struct TButtonArgs {
   TWidgetArgs Widget;
-  const TImageList* Glyphs = nullptr;  // not owned; outlives the button
-  int GlyphIndex = -1;                 // -1: no glyph
+  const TImageList* Images = nullptr;  // not owned; outlives the button
+  int ImageIndex = -1;                 // -1: no picture
 };
 
 class TButton : public TWidget {
  public:
   explicit TButton(const TButtonArgs& AArgs);
-  const TWidgetClass& Class() const override {
-    return FGlyphIndex >= 0 ? classes::BitBtn : classes::Button;
-  }
+  const TWidgetClass& Class() const override { return classes::Button; }
+
+  // Runs OnClick, as a click does.
+  void Click();
 
   TNotifyEvent OnClick;
 
  protected:
   void CommandNotification(WORD ACode) override;
   void DrawItem(const DRAWITEMSTRUCT& AItem) override;
+  bool DialogChar(wchar_t AKey) override;
+  bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
+  bool WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) override;
+
+  const TImageList* FImages;
+  int FImageIndex;
+  bool FImageVisible = true;
+  bool FWordWrap = false;
+};
+
+// A button with a glyph; Layout, Margin and Spacing place it as a bitmap
+// button does (glyph left, centred with its caption, 4 pixels apart).
+class TBitBtn : public TButton {
+ public:
+  explicit TBitBtn(const TButtonArgs& AArgs) : TButton(AArgs) {}
+  const TWidgetClass& Class() const override { return classes::BitBtn; }
+
+ protected:
+  bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
+  bool WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) override;
 
  private:
-  const TImageList* FGlyphs;
-  int FGlyphIndex;
+  int64_t FLayout = 0;
+  int64_t FMargin = -1;
+  int64_t FSpacing = 4;
 };
 
 }  // namespace ui

@@ -23,25 +23,79 @@ TEdit::TEdit(const TEditArgs& AArgs) : TWidget(AArgs.Widget) {
 }
 
 void TEdit::CommandNotification(WORD ACode) {
-  if (ACode == EN_CHANGE && OnChange) OnChange();
+  if (ACode == EN_CHANGE) CheckTextChanged();
+}
+
+LRESULT TEdit::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  if (AMessage == CM_TEXTCHANGED) {
+    if (OnChange) OnChange();
+    return 0;
+  }
+  return TWidget::HandleMessage(AMessage, AWParam, ALParam);
+}
+
+bool TEdit::ReadOnly() const {
+  return Handle() && (GetWindowLongPtrW(Handle(), GWL_STYLE) & ES_READONLY);
+}
+
+void TEdit::SetReadOnly(bool AOn) {
+  SendMessageW(Handle(), EM_SETREADONLY, AOn, 0);
+}
+
+int TEdit::BorderStyle() const {
+  return Handle() && (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) ? 1 : 0;
+}
+
+void TEdit::SetBorderStyle(int AStyle) {
+  if (!Handle() || AStyle == BorderStyle()) return;
+  LONG_PTR ex_style = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+  ex_style = AStyle ? (ex_style | WS_EX_CLIENTEDGE) : (ex_style & ~LONG_PTR{WS_EX_CLIENTEDGE});
+  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex_style);
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  Perform(CM_BORDERCHANGED);
+}
+
+bool TEdit::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const {
+  if (AInfo.Name == "ReadOnly") {
+    AValue = ReadOnly();
+  } else if (AInfo.Name == "BorderStyle") {
+    AValue = int64_t{BorderStyle()};
+  } else {
+    return TWidget::ReadProperty(AInfo, AValue);
+  }
+  return true;
+}
+
+bool TEdit::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) {
+  if (AInfo.Name == "ReadOnly") {
+    SetReadOnly(std::get<bool>(AValue));
+  } else if (AInfo.Name == "BorderStyle") {
+    const int64_t style = std::get<int64_t>(AValue);
+    if (style != 0 && style != 1) return false;
+    SetBorderStyle(static_cast<int>(style));
+  } else {
+    return TWidget::WriteProperty(AInfo, AValue);
+  }
+  return true;
 }
 
 TLabeledEdit::TLabeledEdit(const TLabeledEditArgs& AArgs) : TEdit(AArgs.Edit) {
   const TWidgetArgs& edit = AArgs.Edit.Widget;
-  FLabel = std::make_unique<TLabel>(
-      TLabelArgs{TWidgetArgs{edit.Parent, edit.Left, edit.Top, 0, 0, AArgs.LabelCaption, 0}});
+  FLabel = std::make_unique<TLabel>(TLabelArgs{
+      TWidgetArgs{edit.Parent, edit.Left, edit.Top, 0, 0, AArgs.LabelCaption, 0, "", this}});
   const RECT label = FLabel->BoundsRect();
   FLabel->SetBounds(edit.Left, edit.Top - (label.bottom - label.top) - kLabelSpacing,
                     label.right - label.left, label.bottom - label.top);
-  // The label comes before the field in the tab order, so its access key
-  // reaches the field.
-  SetWindowPos(FLabel->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  FLabel->SetFocusControl(this);  // its access key focuses the field
 }
 
 TUpDown::TUpDown(TSpinEdit& AEdit, const TWidgetArgs& AArgs) : TWidget(AArgs), FEdit(AEdit) {
   CreateHandle(UPDOWN_CLASSW, WS_VISIBLE | UDS_ARROWKEYS, 0);
   // Up counts upwards (the control's default range counts the other way).
   SendMessageW(Handle(), UDM_SETRANGE32, 0, 100);
+  SendMessageW(Handle(), UDM_SETPOS32, 0, 50);  // away from both ends, so both keys step
+  SendMessageW(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(AEdit.Handle()), 0);
 }
 
 LRESULT TUpDown::Notification(const NMHDR& AHeader) {

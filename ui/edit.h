@@ -26,11 +26,21 @@ class TEdit : public TWidget {
   std::string Text() const { return Caption(); }
   void SetText(const std::string& AText) { SetCaption(AText); }
 
-  // The text changed, by typing or by the program.
+  bool ReadOnly() const;
+  void SetReadOnly(bool AOn);
+  // TBorderStyle: 0 none, 1 single (sunken edge).
+  int BorderStyle() const;
+  void SetBorderStyle(int AStyle);
+
+  // The text really changed, by typing or by the program (once per change;
+  // setting the same text again is no change).
   TNotifyEvent OnChange;
 
  protected:
   void CommandNotification(WORD ACode) override;
+  LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
+  bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
+  bool WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) override;
 };
 
 struct TLabeledEditArgs {
@@ -51,7 +61,8 @@ class TLabeledEdit : public TEdit {
 
 class TSpinEdit;
 
-// The arrows of a TSpinEdit.
+// The arrows of a TSpinEdit; the field is their buddy, so the Up and Down
+// keys in the field step it too.
 class TUpDown : public TWidget {
  public:
   TUpDown(TSpinEdit& AEdit, const TWidgetArgs& AArgs);

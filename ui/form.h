@@ -1,6 +1,12 @@
-// A top-level window with a fixed single border, an optional main menu and
-// keyboard shortcuts. A form is a main window: when its window is destroyed,
-// the application's message loop ends.
+// A top-level window with a border style, border icons, an optional main
+// menu and keyboard shortcuts. The application's main form ends the message
+// loop when its window is destroyed.
+//
+// A form remembers its active control: when the form is activated again
+// (Alt+Tab, after a message box or a dialog) the focus goes back there, and
+// returning to the window does not count as the focus leaving a control.
+// Access keys (Alt+letter) are offered to the form's widgets as
+// CM_DIALOGCHAR; a label's moves the focus to the control it labels.
 //
 // A derived form whose handlers reach its own members calls DestroyHandle()
 // in its destructor, so that OnDestroy runs while those members exist.
@@ -21,15 +27,30 @@ namespace ui {
 class TApplication;
 class TMainMenu;
 
+enum class TFormBorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
+// Bits of BorderIcons.
+enum TBorderIcon : int64_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+enum class TWindowState { Normal, Minimized, Maximized };
+enum class TFormStyle { Normal, MDIChild, MDIForm };
+enum class TPosition { Designed, ScreenCenter };
+
 struct TFormArgs {
   TApplication* Application = nullptr;  // required; outlives the form
   std::string Caption;
   int ClientWidth = 0;
   int ClientHeight = 0;
-  bool MinimizeButton = true;  // the system menu is always there; never a maximise button
-  TFont Font;
+  TFormBorderStyle BorderStyle = TFormBorderStyle::Single;
+  int64_t BorderIcons = biSystemMenu | biMinimize;
+  TPosition Position = TPosition::ScreenCenter;
+  TFont Font = {};
   const wchar_t* WindowClassName = L"TForm";
+  std::string Name = {};
 };
+
+// The window styles of a border style and border icons (portable rule kept
+// beside the form that uses it).
+void FormStyles(TFormBorderStyle ABorderStyle, int64_t ABorderIcons, DWORD& AStyle,
+                DWORD& AExStyle);
 
 class TForm : public TWidget {
  public:
@@ -44,11 +65,39 @@ class TForm : public TWidget {
   // shortcuts.
   void SetMenu(std::unique_ptr<TMainMenu> AMenu);
   TMainMenu* Menu() const { return FMenu.get(); }
+  // Takes the menu bar off the window (false) or puts it back (true); the
+  // client area keeps its size and the shortcuts keep working meanwhile.
+  void SetMenuShown(bool AShown);
+  bool MenuShown() const { return FMenuShown; }
   // The accelerator table of the menu's shortcuts, or nullptr.
   HACCEL Accelerators() const;
 
-  // Places the form in the centre of the screen, shows it and runs OnShow.
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle AStyle);
+  int64_t BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(int64_t AIcons);
+  TWindowState WindowState() const;
+  void SetWindowState(TWindowState AState);
+  TPosition Position() const { return FPosition; }
+  TFormStyle FormStyle() const { return TFormStyle::Normal; }
+  int ClientWidth() const;
+  int ClientHeight() const;
+  void SetClientSize(int AWidth, int AHeight);
+  HICON Icon() const { return FIcon; }
+  void SetIcon(HICON AIcon);  // not owned
+
+  // The control that has, or last had, the focus on this form.
+  TWidget* ActiveControl() const { return FActive; }
+  void SetActiveControl(TWidget* AControl);
+
+  // Places the form (centred on the screen by Position), shows it and runs
+  // OnShow.
   void Show();
+  // Shows the form as a modal window: the application's other forms are
+  // disabled until ModalResult is set (or the form is closed); returns it.
+  int ShowModal();
+  int ModalResult() const { return FModalResult; }
+  void SetModalResult(int AResult) { FModalResult = AResult; }
   // Asks the form to close (as the title bar's close button does).
   void Close();
 
@@ -64,17 +113,34 @@ class TForm : public TWidget {
 
  protected:
   LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
+  bool DialogChar(wchar_t AKey) override;
+  bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
+  bool WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) override;
 
  private:
   friend class TWidget;
+  friend class TApplication;
+  // The window that owns the form's window: the application's window.
+  HWND OwnerWindow() const;
   // The keyboard focus moved to AWidget: OnExit of the widgets it left.
   void FocusMovedTo(TWidget* AWidget);
   // AWidget is being destroyed; the form must not remember it.
   void Forget(TWidget* AWidget);
+  void ApplyStyles();
+  bool RestoreFocus();
 
   TApplication* FApplication;
   std::unique_ptr<TMainMenu> FMenu;
-  TWidget* FFocused = nullptr;
+  bool FMenuShown = true;
+  TFormBorderStyle FBorderStyle;
+  int64_t FBorderIcons;
+  TPosition FPosition;
+  HICON FIcon = nullptr;
+  TWidget* FFocused = nullptr;  // where the focus is, as far as OnExit goes
+  TWidget* FActive = nullptr;   // the control to give the focus back to
+  int FModalResult = 0;
+  bool FModal = false;
+  bool FWasShown = false;  // visible when the application was minimised
 };
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -98,6 +99,14 @@ class TColor {
   bool IsSystem() const { return FSystem; }
   int SystemIndex() const { return static_cast<int>(FValue); }
   bool operator==(const TColor&) const = default;
+
+  // The colour as a property value: 0x00BBGGRR, or 0x80000000 | the system
+  // colour's index.
+  int64_t Encode() const { return FSystem ? int64_t{0x80000000} | FValue : FValue; }
+  static TColor Decode(int64_t AValue) {
+    return (AValue & 0x80000000) ? System(static_cast<int>(AValue & 0xFF))
+                                 : TColor(static_cast<DWORD>(AValue & 0xFFFFFF), false);
+  }
 
  private:
   constexpr TColor(DWORD AValue, bool ASystem) : FValue(AValue), FSystem(ASystem) {}

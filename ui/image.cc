@@ -60,6 +60,19 @@ LRESULT TImage::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   }
 }
 
+bool TImage::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const {
+  if (AInfo.Name != "Transparent") return TWidget::ReadProperty(AInfo, AValue);
+  AValue = FTransparent;
+  return true;
+}
+
+bool TImage::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) {
+  if (AInfo.Name != "Transparent") return TWidget::WriteProperty(AInfo, AValue);
+  FTransparent = std::get<bool>(AValue);
+  Invalidate();
+  return true;
+}
+
 TBitmapHandle LoadJpegResource(const wchar_t* AName) {
   HMODULE module = GetModuleHandleW(nullptr);
   HRSRC found = FindResourceW(module, AName, MAKEINTRESOURCEW(10) /* RT_RCDATA */);

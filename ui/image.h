@@ -1,6 +1,6 @@
-// A picture: a bitmap of its own, or one picture of an image list;
-// optionally transparent over what its parent shows. Labels may sit on an
-// image: they see the picture through themselves when transparent.
+// A picture (a graphic control in the class tree): a bitmap of its own, or one picture of an image
+// list; optionally transparent over what its parent shows. Labels may sit on an image: they see the
+// picture through themselves when transparent.
 //
 // Thread safety: belongs to the window thread.
 #ifndef QUILLORY_UI_IMAGE_H_
@@ -32,6 +32,8 @@ class TImage : public TWidget {
 
  protected:
   LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
+  bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
+  bool WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) override;
 
  private:
   bool FTransparent;

@@ -1,5 +1,7 @@
 #include "ui/label.h"
 
+#include <cwctype>
+
 #include "platform/win32/wide.h"
 
 namespace ui {
@@ -73,6 +75,56 @@ void TLabel::Paint(HDC ADc) {
   DrawTextW(ADc, text.c_str(), -1, &rect, DrawFlags());
 }
 
+void TLabel::SetFocusControl(TWidget* AControl) {
+  if (FFocusControl) RemoveFreeNotification(*FFocusControl);
+  FFocusControl = AControl;
+  if (FFocusControl) FreeNotification(*FFocusControl);
+}
+
+void TLabel::Notification(TComponent& AComponent, TOperation AOperation) {
+  if (AOperation == TOperation::Remove && &AComponent == FFocusControl) FFocusControl = nullptr;
+}
+
+bool TLabel::DialogChar(wchar_t AKey) {
+  // The label itself never takes the focus; the control it labels does.
+  if (!FFocusControl || !FFocusControl->CanFocus()) return false;
+  const std::wstring caption = platform::win32::ToWide(Caption());
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != L'&') continue;
+    if (caption[i + 1] == L'&') {
+      ++i;
+      continue;
+    }
+    if (static_cast<wchar_t>(std::towupper(caption[i + 1])) != AKey) return false;
+    FFocusControl->SetFocus();
+    return true;
+  }
+  return false;
+}
+
+bool TLabel::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const {
+  if (AInfo.Name == "Transparent") {
+    AValue = FTransparent;
+  } else if (AInfo.Name == "WordWrap") {
+    AValue = false;
+  } else if (AInfo.Name == "Layout") {
+    AValue = int64_t{0};  // top
+  } else {
+    return TWidget::ReadProperty(AInfo, AValue);
+  }
+  return true;
+}
+
+bool TLabel::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) {
+  if (AInfo.Name == "Transparent") {
+    FTransparent = std::get<bool>(AValue);
+    Invalidate();
+    return true;
+  }
+  if (AInfo.Name == "WordWrap" || AInfo.Name == "Layout") return false;  // fixed for now
+  return TWidget::WriteProperty(AInfo, AValue);
+}
+
 LRESULT TLabel::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   switch (AMessage) {
     case WM_PAINT: {
@@ -83,25 +135,13 @@ LRESULT TLabel::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
     case WM_ERASEBKGND:
       return 1;  // painted in WM_PAINT
     case WM_GETDLGCODE:
-      return DLGC_STATIC;  // its access key moves the focus to the next control
+      return DLGC_STATIC;
     case WM_SETCURSOR:
       if (FCursor && LOWORD(ALParam) == HTCLIENT) {
         ::SetCursor(LoadCursorW(nullptr, FCursor));
         return TRUE;
       }
       break;
-    case WM_MOUSEMOVE:
-      if (!FMouseInside) {
-        FMouseInside = true;
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
-        TrackMouseEvent(&track);
-        if (OnMouseEnter) OnMouseEnter();
-      }
-      return 0;
-    case WM_MOUSELEAVE:
-      FMouseInside = false;
-      if (OnMouseLeave) OnMouseLeave();
-      return 0;
     case WM_LBUTTONDOWN:
       SetCapture(Handle());
       return 0;

@@ -1,5 +1,5 @@
-// A text label: painted by the toolkit, optionally transparent over what
-// its parent shows, sized to its text, with mouse hover and click events.
+// A text label (a graphic control in the class tree): painted by the toolkit, optionally
+// transparent over what its parent shows, sized to its text, with mouse hover and click events.
 //
 // Thread safety: belongs to the window thread.
 #ifndef QUILLORY_UI_LABEL_H_
@@ -32,14 +32,20 @@ class TLabel : public TWidget {
   // The cursor shown over the label (a system cursor id such as IDC_HAND),
   // nullptr for the arrow.
   void SetCursor(const wchar_t* ACursor) { FCursor = ACursor; }
+  // The control that the label's access key focuses (not owned), or
+  // nullptr. A paired control that goes clears it.
+  void SetFocusControl(TWidget* AControl);
+  TWidget* FocusControl() const { return FFocusControl; }
 
   TNotifyEvent OnClick;
-  TNotifyEvent OnMouseEnter;
-  TNotifyEvent OnMouseLeave;
 
  protected:
   LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
   void FontChanged() override;
+  bool DialogChar(wchar_t AKey) override;
+  void Notification(TComponent& AComponent, TOperation AOperation) override;
+  bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
+  bool WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) override;
 
  private:
   void AdjustSize();
@@ -51,7 +57,7 @@ class TLabel : public TWidget {
   bool FTransparent;
   int FRight;
   const wchar_t* FCursor = nullptr;
-  bool FMouseInside = false;
+  TWidget* FFocusControl = nullptr;
 };
 
 }  // namespace ui

@@ -76,6 +76,12 @@ LRESULT TPageControl::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALPara
   return TWidget::HandleMessage(AMessage, AWParam, ALParam);
 }
 
+bool TPageControl::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const {
+  if (AInfo.Name != "Images") return TWidget::ReadProperty(AInfo, AValue);
+  AValue = static_cast<const void*>(nullptr);  // the tabs show no pictures
+  return true;
+}
+
 TTabSheet::TTabSheet(const TTabSheetArgs& AArgs)
     : TWidget(TWidgetArgs{AArgs.PageControl, 0, 0, 0, 0, AArgs.Caption, AArgs.Tag}),
       FPageControl(AArgs.PageControl) {

@@ -28,6 +28,7 @@ class TPageControl : public TWidget {
  protected:
   LRESULT Notification(const NMHDR& AHeader) override;
   LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
+  bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
 
  private:
   friend class TTabSheet;

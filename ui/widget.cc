@@ -1,11 +1,13 @@
 #include "ui/widget.h"
 
 #include <algorithm>
+#include <cwctype>
 #include <exception>
 #include <set>
 
 #include "platform/win32/wide.h"
 #include "ui/form.h"
+#include "ui/menu.h"
 
 namespace ui {
 
@@ -13,6 +15,11 @@ using platform::win32::ToUtf8;
 using platform::win32::ToWide;
 
 namespace {
+
+constexpr wchar_t kWidgetProperty[] = L"Quillory.Widget";
+// The id of the toolkit's own link in every widget's subclass chain.
+const char kToolkitLinkTag = 0;
+const uintptr_t kToolkitLink = reinterpret_cast<uintptr_t>(&kToolkitLinkTag);
 
 // Registers the toolkit's window class AName once per process.
 void RegisterOwnClass(const wchar_t* AName, WNDPROC AProc) {
@@ -29,134 +36,276 @@ void RegisterOwnClass(const wchar_t* AName, WNDPROC AProc) {
   RegisterClassExW(&wc);
 }
 
+// Child controls get distinct ids, so that notifications naming only an id
+// (WM_MEASUREITEM) find their control.
+UINT_PTR NextControlId() {
+  static UINT_PTR next = 1000;
+  return next++;
+}
+
+std::wstring WindowText(HWND AWindow) {
+  const int length = GetWindowTextLengthW(AWindow);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(AWindow, text.data(), length + 1);
+  text.resize(static_cast<size_t>(std::max(copied, 0)));
+  return text;
+}
+
+// The access key of a caption ('&' before it; "&&" is a plain '&'), upper
+// case, or 0.
+wchar_t AccessKey(const std::wstring& ACaption) {
+  for (size_t i = 0; i + 1 < ACaption.size(); ++i) {
+    if (ACaption[i] != L'&') continue;
+    if (ACaption[i + 1] != L'&') return static_cast<wchar_t>(std::towupper(ACaption[i + 1]));
+    ++i;
+  }
+  return 0;
+}
+
+bool IsCtlColor(UINT AMessage) {
+  return AMessage >= WM_CTLCOLORMSGBOX && AMessage <= WM_CTLCOLORSTATIC &&
+         AMessage != WM_CTLCOLORDLG && AMessage != WM_CTLCOLORMSGBOX;
+}
+
 }  // namespace
 
 TWidget::TWidget(const TWidgetArgs& AArgs)
-    : WindowProc([this](UINT m, WPARAM w, LPARAM l) { return HandleMessage(m, w, l); }),
+    : TComponent(AArgs.Owner ? AArgs.Owner : (AArgs.Parent ? AArgs.Parent->FForm : nullptr)),
+      WindowProc([this](UINT m, WPARAM w, LPARAM l) { return HandleMessage(m, w, l); }),
       FParent(AArgs.Parent),
       FForm(AArgs.Parent ? AArgs.Parent->FForm : nullptr),
       FInitial(AArgs),
-      FTag(AArgs.Tag),
       FParentColor(AArgs.Parent != nullptr),
       FParentFont(AArgs.Parent != nullptr) {
+  SetName(AArgs.Name);
+  SetTag(AArgs.Tag);
   if (FParent) FParent->FChildren.push_back(this);
 }
 
 TWidget::~TWidget() {
+  BeginDestruction();  // observers hear of it while the window exists
   if (FForm && FForm != this) FForm->Forget(this);
   if (FParent) {
     auto& siblings = FParent->FChildren;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
   }
+  // Nothing below keeps pointing here, and nothing keeps pointing at what
+  // is left below: children lose their parent, and every widget inside
+  // leaves its form (their windows go with this one's).
+  std::vector<TWidget*> inside(FChildren.begin(), FChildren.end());
   for (TWidget* child : FChildren) child->FParent = nullptr;
+  while (!inside.empty()) {
+    TWidget* w = inside.back();
+    inside.pop_back();
+    if (w->FForm && w->FForm != this) w->FForm->Forget(w);
+    w->FForm = nullptr;
+    inside.insert(inside.end(), w->FChildren.begin(), w->FChildren.end());
+  }
   if (FHandle) {
-    SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
-    if (FNativeProc)
-      SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FNativeProc));
-    DestroyWindow(FHandle);
+    HWND window = FHandle;
+    UnsubclassWindow(window, kToolkitLink);
+    RemovePropW(window, kWidgetProperty);
+    FHandle = nullptr;
+    DestroyWindow(window);
   }
 }
 
 TWidget* TWidget::FromHandle(HWND AWindow) {
   if (!AWindow) return nullptr;
-  return reinterpret_cast<TWidget*>(GetWindowLongPtrW(AWindow, GWLP_USERDATA));
+  return static_cast<TWidget*>(GetPropW(AWindow, kWidgetProperty));
 }
 
 void TWidget::CreateHandle(const wchar_t* AClassName, DWORD AStyle, DWORD AExStyle,
                            const wchar_t* AOwnClassName) {
   const bool native = AClassName != nullptr;
-  if (!native) RegisterOwnClass(AOwnClassName, &TWidget::StaticWndProc);
+  if (!native) RegisterOwnClass(AOwnClassName, &TWidget::OwnClassProc);
   HWND parent = FParent ? FParent->Handle() : nullptr;
-  if (FParent) AStyle |= WS_CHILD;
+  HMENU id = nullptr;
+  if (FParent) {
+    AStyle |= WS_CHILD;
+    id = reinterpret_cast<HMENU>(NextControlId());
+  } else if (TForm* self = dynamic_cast<TForm*>(this)) {
+    parent = self->OwnerWindow();
+  }
   HWND window = CreateWindowExW(AExStyle, native ? AClassName : AOwnClassName,
                                 ToWide(FInitial.Caption).c_str(), AStyle, FInitial.Left,
-                                FInitial.Top, FInitial.Width, FInitial.Height, parent, nullptr,
+                                FInitial.Top, FInitial.Width, FInitial.Height, parent, id,
                                 GetModuleHandleW(nullptr), native ? nullptr : this);
   if (!window) throw std::runtime_error("Fenster konnte nicht erzeugt werden");
-  if (native) {
-    FHandle = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    FNativeProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWidget::StaticWndProc)));
-  }
+  if (native) Attach(window, nullptr);
+  FLastText = WindowText(window);
   FontChanged();
+  PostMessageW(window, CM_CREATED, 0, 0);
 }
 
-LRESULT CALLBACK TWidget::StaticWndProc(HWND AWindow, UINT AMessage, WPARAM AWParam,
-                                        LPARAM ALParam) {
+void TWidget::Attach(HWND AWindow, WNDPROC AOriginal) {
+  FHandle = AWindow;
+  SetPropW(AWindow, kWidgetProperty, this);
+  auto link = [this](const TWindowMessage& AMessage, const TWindowChain::TNext&) {
+    return Dispatch(AMessage.Message, AMessage.WParam, AMessage.LParam);
+  };
+  if (AOriginal) {
+    FNativeProc = AOriginal;
+    SubclassOwnWindow(AWindow, kToolkitLink, link, AOriginal);
+  } else {
+    FNativeProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(AWindow, GWLP_WNDPROC));
+    SubclassWindow(AWindow, kToolkitLink, link);
+  }
+}
+
+LRESULT CALLBACK TWidget::OwnClassProc(HWND AWindow, UINT AMessage, WPARAM AWParam,
+                                       LPARAM ALParam) {
+  // Only messages before the chain is on come here (WM_GETMINMAXINFO, then
+  // WM_NCCREATE, which puts it on).
   if (AMessage == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTW*>(ALParam);
-    auto* widget = static_cast<TWidget*>(create->lpCreateParams);
-    if (widget) {
-      widget->FHandle = AWindow;
-      SetWindowLongPtrW(AWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(widget));
+    if (auto* widget = static_cast<TWidget*>(create->lpCreateParams)) {
+      widget->FOwnWindow = true;
+      widget->Attach(AWindow, &DefWindowProcW);
+      return widget->Dispatch(AMessage, AWParam, ALParam);
     }
   }
-  TWidget* widget = FromHandle(AWindow);
-  if (!widget) return DefWindowProcW(AWindow, AMessage, AWParam, ALParam);
-  return widget->Dispatch(AMessage, AWParam, ALParam);
+  return DefWindowProcW(AWindow, AMessage, AWParam, ALParam);
 }
 
 LRESULT TWidget::Dispatch(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-  if (AMessage == WM_NCDESTROY) {
-    const LRESULT result = DefaultHandler(AMessage, AWParam, ALParam);
-    SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
-    FHandle = nullptr;
-    return result;
-  }
-  if (AMessage == WM_SETFOCUS && FForm) FForm->FocusMovedTo(this);
+  LRESULT result = 0;
   try {
-    return WindowProc(AMessage, AWParam, ALParam);
+    result = WindowProc(AMessage, AWParam, ALParam);
   } catch (const std::exception& e) {
     if (FForm) FForm->ShowException(e.what());
   } catch (...) {
     if (FForm) FForm->ShowException("Unbekannter Fehler");
   }
-  return 0;
+  if (AMessage == WM_NCDESTROY) WindowGone();
+  return result;
+}
+
+void TWidget::WindowGone() {
+  if (FHandle) RemovePropW(FHandle, kWidgetProperty);
+  FHandle = nullptr;
 }
 
 LRESULT TWidget::DefaultHandler(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  if (!FHandle) return 0;
   if (FNativeProc) return CallWindowProcW(FNativeProc, FHandle, AMessage, AWParam, ALParam);
   return DefWindowProcW(FHandle, AMessage, AWParam, ALParam);
 }
 
-LRESULT TWidget::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+LRESULT TWidget::Perform(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  return FHandle ? SendMessageW(FHandle, AMessage, AWParam, ALParam) : 0;
+}
+
+bool TWidget::Subclass(uintptr_t AId, TSubclassHandler AHandler) {
+  return FHandle && SubclassWindow(FHandle, AId, std::move(AHandler));
+}
+
+bool TWidget::Unsubclass(uintptr_t AId) {
+  return FHandle && UnsubclassWindow(FHandle, AId);
+}
+
+bool TWidget::Reflect(UINT AMessage, WPARAM AWParam, LPARAM ALParam, LRESULT& AResult) {
+  HWND target = nullptr;
   switch (AMessage) {
     case WM_COMMAND:
-      // Notifications of child controls go back to the child's widget.
-      if (ALParam != 0) {
-        if (TWidget* child = FromHandle(reinterpret_cast<HWND>(ALParam)); child && child != this) {
-          child->CommandNotification(HIWORD(AWParam));
-          return 0;
-        }
-      }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      target = reinterpret_cast<HWND>(ALParam);
       break;
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(ALParam);
-      if (TWidget* child = FromHandle(header->hwndFrom); child && child != this) {
-        return child->Notification(*header);
-      }
+    case WM_NOTIFY:
+      target = reinterpret_cast<const NMHDR*>(ALParam)->hwndFrom;
       break;
-    }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(ALParam);
-      if (TWidget* child = FromHandle(item->hwndItem); child && child != this) {
-        child->DrawItem(*item);
-        return TRUE;
-      }
+      if (item->CtlType != ODT_MENU) target = item->hwndItem;
       break;
     }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-      if (TWidget* child = FromHandle(reinterpret_cast<HWND>(ALParam)); child && child != this) {
-        HDC dc = reinterpret_cast<HDC>(AWParam);
-        SetTextColor(dc, child->Font().Color.Resolve());
-        const LRESULT brush = DefaultHandler(AMessage, AWParam, ALParam);
-        return brush;
+    case WM_MEASUREITEM: {
+      const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(ALParam);
+      if (item->CtlType != ODT_MENU) target = GetDlgItem(FHandle, static_cast<int>(item->CtlID));
+      break;
+    }
+    default:
+      if (IsCtlColor(AMessage)) target = reinterpret_cast<HWND>(ALParam);
+      break;
+  }
+  if (!target || target == FHandle || !FromHandle(target)) return false;
+  AResult = SendMessageW(target, CN_BASE + AMessage, AWParam, ALParam);
+  return true;
+}
+
+LRESULT TWidget::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  LRESULT result = 0;
+  if (Reflect(AMessage, AWParam, ALParam, result)) return result;
+  switch (AMessage) {
+    case WM_MEASUREITEM:
+      if (TMenu::MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(ALParam))) return TRUE;
+      break;
+    case WM_DRAWITEM:
+      if (TMenu::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(ALParam))) return TRUE;
+      break;
+    case CN_BASE + WM_COMMAND:
+      CommandNotification(HIWORD(AWParam));
+      return 0;
+    case CN_BASE + WM_NOTIFY:
+      return Notification(*reinterpret_cast<const NMHDR*>(ALParam));
+    case CN_BASE + WM_DRAWITEM:
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(ALParam));
+      return TRUE;
+    case CN_BASE + WM_MEASUREITEM:
+      MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(ALParam));
+      return TRUE;
+    case CN_BASE + WM_HSCROLL:
+    case CN_BASE + WM_VSCROLL:
+      Scroll(LOWORD(AWParam), HIWORD(AWParam));
+      return 0;
+    case WM_SETFOCUS:
+      result = DefaultHandler(AMessage, AWParam, ALParam);
+      if (FForm) FForm->FocusMovedTo(this);
+      Perform(CM_GOTFOCUS);
+      return result;
+    case WM_KILLFOCUS:
+      result = DefaultHandler(AMessage, AWParam, ALParam);
+      Perform(CM_LOSTFOCUS);
+      return result;
+    case WM_SETTEXT:
+      result = DefaultHandler(AMessage, AWParam, ALParam);
+      CheckTextChanged();
+      return result;
+    case WM_ENABLE:
+      result = DefaultHandler(AMessage, AWParam, ALParam);
+      Perform(CM_ENABLEDCHANGED);
+      return result;
+    case WM_MOUSEMOVE:
+      if (!FMouseInside) {
+        FMouseInside = true;
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, FHandle, 0};
+        TrackMouseEvent(&track);
+        Perform(CM_MOUSEENTER);
       }
       break;
+    case WM_MOUSELEAVE:
+      if (FMouseInside) {
+        FMouseInside = false;
+        Perform(CM_MOUSELEAVE);
+      }
+      break;
+    case CM_MOUSEENTER:
+      if (OnMouseEnter) OnMouseEnter();
+      return 0;
+    case CM_MOUSELEAVE:
+      if (OnMouseLeave) OnMouseLeave();
+      return 0;
+    case CM_DIALOGCHAR:
+      return DialogChar(static_cast<wchar_t>(AWParam)) ? 1 : 0;
+    case CM_PAINTBACKGROUND:
+      PaintBackground(reinterpret_cast<HDC>(AWParam), *reinterpret_cast<const RECT*>(ALParam));
+      return 1;
+    case CM_CREATED:
+      AnnounceCreated();
+      return 0;
     case WM_ERASEBKGND:
-      if (!FNativeProc) {
+      if (FOwnWindow) {
         RECT rect;
         GetClientRect(FHandle, &rect);
         PaintBackground(reinterpret_cast<HDC>(AWParam), rect);
@@ -164,9 +313,39 @@ LRESULT TWidget::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
       }
       break;
     default:
+      if (IsCtlColor(AMessage - CN_BASE)) {
+        return reinterpret_cast<LRESULT>(ControlColor(reinterpret_cast<HDC>(AWParam)));
+      }
+      // Private messages nobody handled mean nothing to a native control.
+      if (AMessage >= CM_BASE && AMessage < CN_BASE + 0x400) return 0;
       break;
   }
   return DefaultHandler(AMessage, AWParam, ALParam);
+}
+
+HBRUSH TWidget::ControlColor(HDC ADc) {
+  const TColor color = Color();
+  if (!FColorBrush.Get() || !(FColorBrushColor == color)) {
+    FColorBrush.Reset(CreateSolidBrush(color.Resolve()));
+    FColorBrushColor = color;
+  }
+  SetTextColor(ADc, Font().Color.Resolve());
+  SetBkColor(ADc, color.Resolve());
+  return FColorBrush.Get();
+}
+
+bool TWidget::DialogChar(wchar_t AKey) {
+  if (!AKey || AccessKey(ToWide(Caption())) != AKey || !CanFocus()) return false;
+  SetFocus();
+  return true;
+}
+
+void TWidget::CheckTextChanged() {
+  if (!FHandle) return;
+  std::wstring text = WindowText(FHandle);
+  if (text == FLastText) return;
+  FLastText = std::move(text);
+  Perform(CM_TEXTCHANGED);
 }
 
 TColor TWidget::Color() const {
@@ -174,14 +353,25 @@ TColor TWidget::Color() const {
 }
 
 void TWidget::SetColor(TColor AColor) {
+  const TColor old = Color();
   FColor = AColor;
   FParentColor = false;
-  Invalidate();
+  PropagateColorChange(old);
 }
 
 void TWidget::SetParentColor(bool AOn) {
+  const TColor old = Color();
   FParentColor = AOn;
+  PropagateColorChange(old);
+}
+
+void TWidget::PropagateColorChange(TColor AOld) {
+  if (Color() == AOld) return;
   Invalidate();
+  Perform(CM_COLORCHANGED);
+  for (TWidget* child : FChildren) {
+    if (child->FParentColor) child->PropagateColorChange(AOld);
+  }
 }
 
 const TFont& TWidget::Font() const {
@@ -189,14 +379,16 @@ const TFont& TWidget::Font() const {
 }
 
 void TWidget::SetFont(const TFont& AFont) {
+  const TFont old = Font();
   FFont = AFont;
   FParentFont = false;
-  PropagateFontChange();
+  PropagateFontChange(old);
 }
 
 void TWidget::SetParentFont(bool AOn) {
+  const TFont old = Font();
   FParentFont = AOn;
-  PropagateFontChange();
+  PropagateFontChange(old);
 }
 
 HFONT TWidget::FontHandle() {
@@ -205,11 +397,15 @@ HFONT TWidget::FontHandle() {
   return FFontHandle.Get();
 }
 
-void TWidget::PropagateFontChange() {
+void TWidget::PropagateFontChange(const TFont& AOld) {
   FFontHandle.Reset();
-  if (FHandle) FontChanged();
+  if (Font() == AOld) return;
+  if (FHandle) {
+    FontChanged();
+    Perform(CM_FONTCHANGED);
+  }
   for (TWidget* child : FChildren) {
-    if (child->FParentFont) child->PropagateFontChange();
+    if (child->FParentFont) child->PropagateFontChange(AOld);
   }
 }
 
@@ -220,11 +416,7 @@ void TWidget::FontChanged() {
 
 std::string TWidget::Caption() const {
   if (!FHandle) return FInitial.Caption;
-  const int length = GetWindowTextLengthW(FHandle);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  GetWindowTextW(FHandle, text.data(), length + 1);
-  text.resize(static_cast<size_t>(length));
-  return ToUtf8(text);
+  return ToUtf8(WindowText(FHandle));
 }
 
 void TWidget::SetCaption(const std::string& ACaption) {
@@ -252,11 +444,48 @@ void TWidget::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 bool TWidget::Visible() const {
-  return FHandle && IsWindowVisible(FHandle);
+  return FHandle && (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_VISIBLE);
 }
 
 void TWidget::SetVisible(bool AVisible) {
-  if (FHandle) ShowWindow(FHandle, AVisible ? SW_SHOW : SW_HIDE);
+  if (!FHandle || Visible() == AVisible) return;
+  ShowWindow(FHandle, AVisible ? SW_SHOW : SW_HIDE);
+  Perform(CM_VISIBLECHANGED, AVisible ? 1 : 0);
+}
+
+bool TWidget::Enabled() const {
+  return FHandle && IsWindowEnabled(FHandle);
+}
+
+void TWidget::SetEnabled(bool AEnabled) {
+  if (FHandle) EnableWindow(FHandle, AEnabled);  // WM_ENABLE only on a change
+}
+
+bool TWidget::TabStop() const {
+  return FHandle && (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_TABSTOP);
+}
+
+void TWidget::SetTabStop(bool AOn) {
+  if (!FHandle) return;
+  LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
+  style = AOn ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
+  SetWindowLongPtrW(FHandle, GWL_STYLE, style);
+}
+
+void TWidget::SetDoubleBuffered(bool AOn) {
+  FDoubleBuffered = AOn;
+  if (!FHandle || !FOwnWindow) return;
+  // The system paints the window and its children off screen first.
+  LONG_PTR ex_style = GetWindowLongPtrW(FHandle, GWL_EXSTYLE);
+  ex_style = AOn ? (ex_style | WS_EX_COMPOSITED) : (ex_style & ~LONG_PTR{WS_EX_COMPOSITED});
+  SetWindowLongPtrW(FHandle, GWL_EXSTYLE, ex_style);
+}
+
+bool TWidget::CanFocus() const {
+  for (const TWidget* w = this; w; w = w->FParent) {
+    if (!w->Visible() || !w->Enabled()) return false;
+  }
+  return FHandle != nullptr;
 }
 
 void TWidget::Invalidate() {
@@ -284,15 +513,84 @@ void TWidget::PaintBackground(HDC ADc, const RECT& ARect) {
 }
 
 void TWidget::PaintParentBackground(HDC ADc) {
-  if (!FParent) return;
+  if (!FParent || !FParent->Handle()) return;
   const RECT bounds = BoundsRect();
   RECT rect;
   GetClientRect(FHandle, &rect);
   OffsetRect(&rect, bounds.left, bounds.top);
   POINT old;
   OffsetViewportOrgEx(ADc, -bounds.left, -bounds.top, &old);
-  FParent->PaintBackground(ADc, rect);
+  SendMessageW(FParent->Handle(), CM_PAINTBACKGROUND, reinterpret_cast<WPARAM>(ADc),
+               reinterpret_cast<LPARAM>(&rect));
   SetViewportOrgEx(ADc, old.x, old.y, nullptr);
+}
+
+bool TWidget::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const {
+  const std::string_view name = AInfo.Name;
+  if (name == "Enabled") {
+    AValue = Enabled();
+  } else if (name == "Visible") {
+    AValue = Visible();
+  } else if (name == "Color") {
+    AValue = Color().Encode();
+  } else if (name == "ParentColor") {
+    AValue = FParentColor;
+  } else if (name == "Font") {
+    AValue = static_cast<const void*>(&Font());
+  } else if (name == "ParentFont") {
+    AValue = FParentFont;
+  } else if (name == "Caption" || name == "Text") {
+    AValue = Caption();
+  } else if (name == "Anchors") {
+    AValue = FAnchors;
+  } else if (name == "Constraints") {
+    AValue = static_cast<const void*>(&FConstraints);
+  } else if (name == "TabStop") {
+    AValue = TabStop();
+  } else if (name == "DoubleBuffered") {
+    AValue = FDoubleBuffered;
+  } else if (name == "BevelEdges") {
+    AValue = FBevelEdges;
+  } else {
+    return TComponent::ReadProperty(AInfo, AValue);
+  }
+  return true;
+}
+
+bool TWidget::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) {
+  const std::string_view name = AInfo.Name;
+  if (name == "Enabled") {
+    SetEnabled(std::get<bool>(AValue));
+  } else if (name == "Visible") {
+    SetVisible(std::get<bool>(AValue));
+  } else if (name == "Color") {
+    SetColor(TColor::Decode(std::get<int64_t>(AValue)));
+  } else if (name == "ParentColor") {
+    SetParentColor(std::get<bool>(AValue));
+  } else if (name == "Font") {
+    const auto* font = static_cast<const TFont*>(std::get<const void*>(AValue));
+    if (!font) return false;
+    SetFont(*font);
+  } else if (name == "ParentFont") {
+    SetParentFont(std::get<bool>(AValue));
+  } else if (name == "Caption" || name == "Text") {
+    SetCaption(std::get<std::string>(AValue));
+  } else if (name == "Anchors") {
+    FAnchors = std::get<int64_t>(AValue);
+  } else if (name == "Constraints") {
+    const auto* constraints = static_cast<const TSizeConstraints*>(std::get<const void*>(AValue));
+    if (!constraints) return false;
+    FConstraints = *constraints;
+  } else if (name == "TabStop") {
+    SetTabStop(std::get<bool>(AValue));
+  } else if (name == "DoubleBuffered") {
+    SetDoubleBuffered(std::get<bool>(AValue));
+  } else if (name == "BevelEdges") {
+    FBevelEdges = std::get<int64_t>(AValue);
+  } else {
+    return TComponent::WriteProperty(AInfo, AValue);
+  }
+  return true;
 }
 
 }  // namespace ui

@@ -57,6 +57,14 @@ start_configurator() {
   sleep 1  # the first paint
 }
 
+# probe ARGS...: asks window_probe.exe inside the session (focus, owner,
+# activate; see window_probe.cc).
+probe() { timeout 30 wine "$bin/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# focus_is CLASS|TEXT: the focused control of the main window (empty: the
+# window is not active), for wait_for.
+focus_is() { [ "$(probe focus)" = "$1" ]; }
+
 # window_origin: sets $wx $wy to the top left corner of the main window.
 window_origin() {
   eval "$(xdotool getwindowgeometry --shell "$win")"
@@ -146,16 +154,55 @@ message_boxes_since() {
   tail -n +$(($1 + 1)) "$work/configurator.log" | grep -ac 'trace:msgbox:MSGBOX_OnInit'
 }
 
+# message_box_window: prints the window of an open message box titled
+# "Konfigurator", or fails. The application window carries the same title
+# but is no dialog (and only 1x1 pixel small), so it is told apart by its type.
+message_box_window() {
+  local w
+  for w in $(xdotool search --onlyvisible --name '^Konfigurator$' 2>/dev/null); do
+    if xprop -display "$DISPLAY" -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG; then
+      echo "$w"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# wait_for_value SECONDS COMMAND...: like wait_for, printing what COMMAND
+# printed when it succeeded.
+wait_for_value() {
+  local deadline=$((SECONDS + $1)) out
+  shift
+  until out=$("$@"); do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+  echo "$out"
+}
+
+# application_window: the X window of the program's taskbar entry: a
+# "Konfigurator" window that does not skip the taskbar; the main window
+# skips it and belongs to that one.
+application_window() {
+  local w
+  for w in $(xdotool search --name '^Konfigurator$' 2>/dev/null); do
+    xprop -display "$DISPLAY" -id "$w" _NET_WM_STATE 2>/dev/null | grep -q SKIP_TASKBAR && continue
+    echo "$w"
+    return 0
+  done
+  return 1
+}
+
 # message_box_text: waits for a message box titled "Konfigurator" and prints
 # the text it shows (from the message box trace, lines joined by CR LF),
 # then closes it.
 message_box_text() {
   local box
-  box=$(timeout 30 xdotool search --sync --name '^Konfigurator$' | head -1)
+  box=$(wait_for_value 30 message_box_window)
   [ -n "$box" ] || return 1
   sleep 0.5
   grep -a 'trace:msgbox:MSGBOX_OnInit' "$work/configurator.log" | tail -1 | sed 's/.*MSGBOX_OnInit //' |
     decode_debugstr
   xdotool key --window "$box" Return
-  timeout 10 bash -c "while xdotool search --name '^Konfigurator\$' >/dev/null 2>&1; do sleep 0.2; done"
+  wait_for 10 not message_box_window >/dev/null
 }

@@ -4,7 +4,10 @@
 # the topic of each page, the port field writing the registry at once with
 # its limits and taking the nearest limit when the focus leaves it, the
 # start failure message, the folder selection with its message about moving
-# files, and the final save on closing.
+# files, and the final save on closing. Also: the taskbar entry reads
+# "Konfigurator", Alt+V focuses the folder field, and the focused control
+# stays focused when the window is left and activated again (another
+# program, a message box, the folder dialog) without writing the registry.
 #
 # window_scenario.sh BIN_DIR ARTIFACT_DIR WORK_DIR VERSION
 set -u
@@ -33,6 +36,15 @@ start_configurator
 caption=$(xdotool getwindowname "$win")
 [ "$caption" = "Quillory Server - Version $version" ] || fail "caption is '$caption'"
 log "caption: $caption"
+
+# The taskbar entry is the application window's, titled "Konfigurator"; the
+# main window belongs to it and has no entry of its own.
+[ "$(probe owner)" = 'TApplication|Konfigurator' ] || fail "main window owned by '$(probe owner)'"
+app=$(application_window) || fail "no window with a taskbar entry"
+[ "$(xdotool getwindowname "$app")" = Konfigurator ] || fail "taskbar entry reads '$(xdotool getwindowname "$app")'"
+xprop -display "$DISPLAY" -id "$win" _NET_WM_STATE | grep -q SKIP_TASKBAR ||
+  fail "the main window has a taskbar entry of its own"
+log "taskbar entry: Konfigurator"
 shot allgemeines
 
 xdotool key --window "$win" F1
@@ -88,12 +100,42 @@ xdotool key --window "$win" BackSpace BackSpace BackSpace BackSpace 6 6 6 7
 wait_for 10 port_is 6667 || fail "typed port 6667 not stored"
 log "leaving the field: 70000 became 65535 in field and registry"
 
-# "Dienst starten" without the service: the failure names the port.
+# The label's access key Alt+V moves the focus to the folder field.
+old_dir='C:\ProgramData\Tarnwick\Quillhaven\ClientConfig'
+click_page 150 70
+wait_for 10 focus_is 'Edit|6667' || fail "the port field did not take the focus (focus: '$(probe focus)')"
+xdotool key --window "$win" alt+v
+wait_for 10 focus_is "Edit|$old_dir" || fail "Alt+V did not focus the folder field (focus: '$(probe focus)')"
+log "Alt+V: the folder field has the focus"
+
+# Another program takes the activation and the window gets it back, as with
+# Alt+Tab: the folder field has the focus again and nothing is written.
+timeout 30 wine reg delete 'HKLM\Software\Tarnwick\Quillory\Server\Service' /f /reg:32 >/dev/null 2>&1
+timeout 120 wine notepad >/dev/null 2>&1 &
+notepad_pid=$!
+notepad=$(timeout 30 xdotool search --sync --name 'Notepad' | head -1)
+[ -n "$notepad" ] || fail "notepad did not appear"
+wait_for 10 focus_is '' || fail "the window stays active beside notepad"
+probe activate
+wait_for 10 focus_is "Edit|$old_dir" || fail "focus after returning: '$(probe focus)'"
+sleep 1  # a write would follow the activation at once
+[ -z "$(registry_port)$(registry_folder)" ] || fail "returning to the window wrote the registry"
+key='HKLM\Software\Tarnwick\Quillory\Server\Service'
+timeout 30 wine reg add "$key" /v Port /t REG_DWORD /d 6667 /f /reg:32 >/dev/null 2>&1
+timeout 30 wine reg add "$key" /v ClientSettings /d "$old_dir" /f /reg:32 >/dev/null 2>&1
+kill "$notepad_pid"
+wait_for 10 bash -c "! xdotool search --name 'Notepad' >/dev/null 2>&1" || fail "notepad stays open"
+probe activate
+log "away and back: focus kept, nothing written"
+
+# "Dienst starten" without the service: the failure names the port; the
+# button has the focus again after the message.
 click_page 510 436
 text=$(message_box_text) || fail "no message box after Dienst starten"
 [ "$text" = "Der Server konnte nicht auf Port: 6667 gestartet werden!" ] || fail "message: '$text'"
 log "start without service: $text"
 wait_for 10 pixel_is 167 31 D42020 || fail "the light is not red after the failed start"
+wait_for 10 focus_is 'Button|Dienst starten' || fail "focus after the message: '$(probe focus)'"
 
 # The folder selection: a cancelled choice changes nothing; a new folder is
 # stored at once and the administrator is told to move the files from the
@@ -102,7 +144,6 @@ wait_for 10 pixel_is 167 31 D42020 || fail "the light is not red after the faile
 # edit box (OK always confirms the tree's selection), so the folder is
 # chosen by typing its name into the tree; and it preselects a folder only
 # directly below a drive, so the new folder lies there.
-old_dir='C:\ProgramData\Tarnwick\Quillhaven\ClientConfig'
 new_dir='C:\Ablage'
 old_unix=$WINEPREFIX/drive_c/ProgramData/Tarnwick/Quillhaven/ClientConfig
 mkdir -p "$old_unix" "$WINEPREFIX/drive_c/Ablage"
@@ -148,6 +189,7 @@ expected+="Bitte verschieben Sie ggf. noch benötigte Dateien aus dem alten Verz
 expected+="\"$old_dir\" in das neue Verzeichnis."
 [ "$text" = "$expected" ] || fail "message: '$text'"
 [ -f "$old_unix/WS01.ini" ] && [ ! -e "$WINEPREFIX/drive_c/Ablage/WS01.ini" ] || fail "files were moved"
+wait_for 10 focus_is 'Button|...' || fail "focus after the folder dialog: '$(probe focus)'"
 log "folder chosen: field and registry show $new_dir, the message names the old folder"
 
 # The dialog starts from the folder in the field.

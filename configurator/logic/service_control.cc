@@ -28,22 +28,22 @@ bool TServiceController::ServiceIsRunning() {
 
 bool TServiceController::ServiceStartAndWait() {
   std::optional<TServiceStatus> last;
-  bool timed_out = false;
   // The service handle is declared after the manager, so it is closed first.
   auto manager = FManager.Connect();
   if (manager) {
     auto service = manager->Open(FServiceName, platform::saStart | platform::saQueryStatus);
     if (service && service->Start()) {
       last = service->Query();
-      if (last) timed_out = WaitFor(*service, *last, TServiceState::Running) == TWaitEnd::TimeLimit;
+      if (last) WaitFor(*service, *last, TServiceState::Running);
     }
   }
-  return !timed_out && last && last->CurrentState == TServiceState::Running;
+  // However the wait ended (also at the overall limit), the last state
+  // obtained decides.
+  return last && last->CurrentState == TServiceState::Running;
 }
 
 bool TServiceController::ServiceStopAndWait() {
   std::optional<TServiceStatus> last;
-  bool timed_out = false;
   auto manager = FManager.Connect();
   if (manager) {
     auto service = manager->Open(FServiceName, platform::saStop | platform::saQueryStatus);
@@ -53,12 +53,14 @@ bool TServiceController::ServiceStopAndWait() {
       if (accepted) {
         if (std::optional<TServiceStatus> now = service->Query()) {
           last = now;
-          timed_out = WaitFor(*service, *last, TServiceState::Stopped) == TWaitEnd::TimeLimit;
+          WaitFor(*service, *last, TServiceState::Stopped);
         }
       }
     }
   }
-  return !timed_out && last && last->CurrentState == TServiceState::Running;
+  // However the wait ended (also at the overall limit), the last state
+  // obtained decides.
+  return last && last->CurrentState == TServiceState::Running;
 }
 
 TServiceController::TWaitEnd TServiceController::WaitFor(platform::TServiceHandle& AService,

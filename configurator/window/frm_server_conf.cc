@@ -30,7 +30,9 @@ std::string FolderOf(const std::string& AFile) {
 
 TFrmServerConf::TFrmServerConf(const TFrmServerConfArgs& AArgs)
     : ui::TForm(ui::TFormArgs{AArgs.Application, texts::kApplicationTitle, kClientWidth,
-                              kClientHeight, true, ui::TFont{}, L"TFrmServerConf"}),
+                              kClientHeight, ui::TFormBorderStyle::Single,
+                              ui::biSystemMenu | ui::biMinimize, ui::TPosition::ScreenCenter,
+                              ui::TFont{}, L"TFrmServerConf", "FrmServerConf"}),
       FConfig(*AArgs.Config),
       FClock(*AArgs.Clock),
       FHelp(*AArgs.Help),

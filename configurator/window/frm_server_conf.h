@@ -101,9 +101,9 @@ class TFrmServerConf final : public ui::TForm {
   std::unique_ptr<ui::TSpinEdit> edPort;
   std::unique_ptr<ui::TLabeledEdit> edClientConfigDir;
   std::unique_ptr<ui::TButton> btn_ConfigDir;
-  std::unique_ptr<ui::TButton> btn_Restart;
-  std::unique_ptr<ui::TButton> btn_Start;
-  std::unique_ptr<ui::TButton> btn_Stop;
+  std::unique_ptr<ui::TBitBtn> btn_Restart;
+  std::unique_ptr<ui::TBitBtn> btn_Stop;
+  std::unique_ptr<ui::TBitBtn> btn_Start;
 };
 
 }  // namespace configurator

@@ -9,24 +9,29 @@ namespace configurator {
 
 void TFrmServerConf::CreateServerPage() {
   ui::TWidget* page = tsServer.get();
-  lbStatus =
-      std::make_unique<ui::TLabel>(ui::TLabelArgs{{page, 40, 24, 0, 0, texts::kStatusLabel, 0}});
-  ServerLED = std::make_unique<ui::TImage>(ui::TImageArgs{{page, 160, 24, 16, 16, "", 0}, true});
+  lbStatus = std::make_unique<ui::TLabel>(
+      ui::TLabelArgs{{page, 40, 24, 0, 0, texts::kStatusLabel, 0, "lbStatus"}});
+  ServerLED = std::make_unique<ui::TImage>(
+      ui::TImageArgs{{page, 160, 24, 16, 16, "", 0, "ServerLED"}, true});
   ServerLED->SetImageListPicture(imgl_Server, kLedRed);
   ServerLED->BringToFront();  // the light stays visible where a long label reaches it
-  lbPort = std::make_unique<ui::TLabel>(ui::TLabelArgs{{page, 40, 60, 0, 0, texts::kPortLabel, 0}});
+  lbPort = std::make_unique<ui::TLabel>(
+      ui::TLabelArgs{{page, 40, 60, 0, 0, texts::kPortLabel, 0, "lbPort"}});
   edPort = std::make_unique<ui::TSpinEdit>(
-      ui::TSpinEditArgs{{page, 112, 60, 121, 21, "", 0}, kPortMin, kPortMax, 1, 0});
-  edClientConfigDir = std::make_unique<ui::TLabeledEdit>(
-      ui::TLabeledEditArgs{{{page, 40, 120, 457, 21, "", 0}, true}, texts::kFolderCaption});
+      ui::TSpinEditArgs{{page, 112, 60, 121, 21, "", 0, "edPort"}, kPortMin, kPortMax, 1, 0});
+  lbPort->SetFocusControl(edPort.get());
+  edClientConfigDir = std::make_unique<ui::TLabeledEdit>(ui::TLabeledEditArgs{
+      {{page, 40, 120, 457, 21, "", 0, "edClientConfigDir"}, true}, texts::kFolderCaption});
   btn_ConfigDir = std::make_unique<ui::TButton>(
-      ui::TButtonArgs{{page, 497, 120, 21, 21, texts::kFolderButton, 0}});
-  btn_Restart = std::make_unique<ui::TButton>(
-      ui::TButtonArgs{{page, 448, 377, 129, 25, texts::kRestartButton, 0}, &FGlyphs, kGlyphRetry});
-  btn_Start = std::make_unique<ui::TButton>(
-      ui::TButtonArgs{{page, 448, 424, 129, 25, texts::kStartButton, 0}, &FGlyphs, kGlyphIgnore});
-  btn_Stop = std::make_unique<ui::TButton>(
-      ui::TButtonArgs{{page, 304, 424, 129, 25, texts::kStopButton, 0}, &FGlyphs, kGlyphNo});
+      ui::TButtonArgs{{page, 497, 120, 21, 21, texts::kFolderButton, 0, "btn_ConfigDir"}});
+  btn_Restart = std::make_unique<ui::TBitBtn>(ui::TButtonArgs{
+      {page, 448, 377, 129, 25, texts::kRestartButton, 0, "btn_Restart"}, &FGlyphs, kGlyphRetry});
+  // The tab order follows the layout: the lower row from left to right.
+  btn_Stop = std::make_unique<ui::TBitBtn>(ui::TButtonArgs{
+      {page, 304, 424, 129, 25, texts::kStopButton, 0, "btn_Stop"}, &FGlyphs, kGlyphNo});
+  btn_Start = std::make_unique<ui::TBitBtn>(ui::TButtonArgs{
+      {page, 448, 424, 129, 25, texts::kStartButton, 0, "btn_Start"}, &FGlyphs, kGlyphIgnore});
+  tsServer->SetDoubleBuffered(true);
 
   tsServer->OnShow = [this] { tsServerShow(); };
   tsServer->OnExit = [this] { tsServerExit(); };
@@ -98,7 +103,10 @@ void TFrmServerConf::btn_RestartClick() {
 
 void TFrmServerConf::btn_ConfigDirClick() {
   std::string folder = edClientConfigDir->Text();
-  if (!BrowseFolderDialog(Handle(), texts::kBrowseFolderCaption, "", folder, true, false, true) ||
+  // The dialog belongs to the application window, as the program's system
+  // dialogs do; the form gets the activation and its focus back afterwards.
+  if (!BrowseFolderDialog(Application().Handle(), texts::kBrowseFolderCaption, "", folder, true,
+                          false, true) ||
       !DirectoryExists(folder)) {
     return;
   }

@@ -2,7 +2,6 @@
 
 #include "ui/error_text.h"
 #include "ui/numeric_text.h"
-#include "ui/widget_class.h"
 
 namespace ui {
 namespace {
@@ -23,15 +22,6 @@ TEST(NumericText, RangeOtherThanThePorts) {
   EXPECT_EQ(NumericValue("-3", -5, 5), -3);
   EXPECT_EQ(NumericTextOnExit("-30", -5, 5), std::optional<std::string>("-5"));
   EXPECT_EQ(NumericTextOnExit("3", -5, 5), std::nullopt);
-}
-
-TEST(WidgetClass, AncestryAndDepth) {
-  EXPECT_TRUE(classes::LabeledEdit.InheritsFrom(classes::CustomEdit));
-  EXPECT_TRUE(classes::BitBtn.InheritsFrom(classes::CustomButton));
-  EXPECT_TRUE(classes::PageControl.InheritsFrom(classes::CustomTabControl));
-  EXPECT_FALSE(classes::CustomEdit.InheritsFrom(classes::LabeledEdit));
-  EXPECT_FALSE(classes::Label.InheritsFrom(classes::WinControl));
-  EXPECT_GT(classes::LabeledEdit.Depth(), classes::Edit.Depth());
 }
 
 }  // namespace
