@@ -120,6 +120,7 @@ bool TApplication::ProcessMessage() {
   for (TForm* form : FForms) {
     HWND window = form->Handle();
     if (!window || !(message.hwnd == window || IsChild(window, message.hwnd))) continue;
+    if (form->ClientHandle() && TranslateMDISysAccel(form->ClientHandle(), &message)) return true;
     if (TranslateAcceleratorW(window, form->Accelerators(), &message)) return true;
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
         (GetKeyState(VK_CONTROL) & 0x8000) && form->SelectNextPage(GetKeyState(VK_SHIFT) >= 0)) {

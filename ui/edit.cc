@@ -92,10 +92,14 @@ TLabeledEdit::TLabeledEdit(const TLabeledEditArgs& AArgs) : TEdit(AArgs.Edit) {
 
 TUpDown::TUpDown(TSpinEdit& AEdit, const TWidgetArgs& AArgs) : TWidget(AArgs), FEdit(AEdit) {
   CreateHandle(UPDOWN_CLASSW, WS_VISIBLE | UDS_ARROWKEYS, 0);
+  WindowRecreated();
+}
+
+void TUpDown::WindowRecreated() {
   // Up counts upwards (the control's default range counts the other way).
   SendMessageW(Handle(), UDM_SETRANGE32, 0, 100);
   SendMessageW(Handle(), UDM_SETPOS32, 0, 50);  // away from both ends, so both keys step
-  SendMessageW(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(AEdit.Handle()), 0);
+  SendMessageW(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(FEdit.Handle()), 0);
 }
 
 LRESULT TUpDown::Notification(const NMHDR& AHeader) {

@@ -70,6 +70,7 @@ class TUpDown : public TWidget {
 
  protected:
   LRESULT Notification(const NMHDR& AHeader) override;
+  void WindowRecreated() override;
 
  private:
   TSpinEdit& FEdit;

@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <stdexcept>
 #include <vector>
 
 #include "ui/application.h"
@@ -78,6 +79,8 @@ TForm::TForm(const TFormArgs& AArgs)
     : TWidget(TWidgetArgs{nullptr, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, AArgs.Caption, 0, AArgs.Name,
                           nullptr}),
       FApplication(AArgs.Application),
+      FFormStyle(AArgs.FormStyle),
+      FMDIParent(AArgs.FormStyle == TFormStyle::MDIChild ? AArgs.MDIParent : nullptr),
       FBorderStyle(AArgs.BorderStyle),
       FBorderIcons(AArgs.BorderIcons),
       FPosition(AArgs.Position) {
@@ -89,17 +92,57 @@ TForm::TForm(const TFormArgs& AArgs)
   RECT rect{0, 0, AArgs.ClientWidth, AArgs.ClientHeight};
   AdjustWindowRectEx(&rect, style, FALSE, ex_style);
   SetBounds(CW_USEDEFAULT, CW_USEDEFAULT, rect.right - rect.left, rect.bottom - rect.top);
+  if (FFormStyle == TFormStyle::MDIChild && !FMDIParent) {
+    throw std::invalid_argument("MDI-Kindfenster ohne MDI-Hauptfenster");
+  }
   CreateHandle(nullptr, style, ex_style, AArgs.WindowClassName);
+  if (FFormStyle == TFormStyle::MDIForm) {
+    // The area the children live in; the frame's default handling keeps it
+    // filling the client area.
+    CLIENTCREATESTRUCT client{nullptr, 0xFF00};
+    FClientWindow = CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+        WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, AArgs.ClientWidth,
+        AArgs.ClientHeight, Handle(), nullptr, GetModuleHandleW(nullptr), &client);
+    if (!FClientWindow) throw std::runtime_error("Fenster konnte nicht erzeugt werden");
+  }
   FApplication->AddForm(*this);
 }
 
+LRESULT TForm::DefaultHandler(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  if (!Handle()) return 0;
+  if (FFormStyle == TFormStyle::MDIForm) {
+    return DefFrameProcW(Handle(), FClientWindow, AMessage, AWParam, ALParam);
+  }
+  if (FFormStyle == TFormStyle::MDIChild)
+    return DefMDIChildProcW(Handle(), AMessage, AWParam, ALParam);
+  return TWidget::DefaultHandler(AMessage, AWParam, ALParam);
+}
+
+TForm* TForm::ActiveMDIChild() const {
+  if (!FClientWindow) return nullptr;
+  HWND active = reinterpret_cast<HWND>(SendMessageW(FClientWindow, WM_MDIGETACTIVE, 0, 0));
+  return dynamic_cast<TForm*>(FromHandle(active));
+}
+
+void TForm::MergeChildMenu(TForm* AChild) {
+  FMergedChild = AChild;
+  if (FMenu) FMenu->Merge(AChild ? AChild->Menu() : nullptr);
+}
+
 TForm::~TForm() {
+  // The parent's menu bar must not keep showing this child's items, and
+  // children must not keep naming a parent that goes.
+  if (FMDIParent && FMDIParent->FMergedChild == this) FMDIParent->MergeChildMenu(nullptr);
+  for (TForm* form : FApplication->Forms()) {
+    if (form->FMDIParent == this) form->FMDIParent = nullptr;
+  }
   FApplication->RemoveForm(*this);
   if (Handle()) ::SetMenu(Handle(), nullptr);  // the menu object frees its menu
 }
 
 HWND TForm::OwnerWindow() const {
-  return FApplication->Handle();
+  return FMDIParent ? FMDIParent->FClientWindow : FApplication->Handle();
 }
 
 void TForm::SetMenu(std::unique_ptr<TMainMenu> AMenu) {
@@ -107,14 +150,23 @@ void TForm::SetMenu(std::unique_ptr<TMainMenu> AMenu) {
   FMenu = std::move(AMenu);
   if (FMenu) {
     FMenu->OnRebuilt = [this] {
-      if (FMenuShown && Handle()) ::SetMenu(Handle(), FMenu->Handle());
+      if (FFormStyle == TFormStyle::MDIChild) {
+        if (FMDIParent && FMDIParent->FMergedChild == this) FMDIParent->MergeChildMenu(this);
+      } else if (FMenuShown && Handle()) {
+        ::SetMenu(Handle(), FMenu->Handle());
+      }
     };
   }
+  if (FMDIParent && FMDIParent->FMergedChild == this) FMDIParent->MergeChildMenu(this);
   FMenuShown = false;
   SetMenuShown(true);
 }
 
 void TForm::SetMenuShown(bool AShown) {
+  if (FFormStyle == TFormStyle::MDIChild) {
+    FMenuShown = AShown;  // shown merged into the parent's menu bar
+    return;
+  }
   if (AShown == FMenuShown && (AShown ? ::GetMenu(Handle()) != nullptr : true)) return;
   FMenuShown = AShown;
   // Keep the client area: the menu bar takes its height from the window.
@@ -203,7 +255,7 @@ void TForm::SetActiveControl(TWidget* AControl) {
 }
 
 void TForm::Show() {
-  if (FPosition == TPosition::ScreenCenter) {
+  if (FPosition == TPosition::ScreenCenter && FFormStyle != TFormStyle::MDIChild) {
     RECT window;
     GetWindowRect(Handle(), &window);
     RECT work;
@@ -297,6 +349,11 @@ bool TForm::RestoreFocus() {
   return true;
 }
 
+void TForm::WindowRecreated() {
+  if (FMenuShown && FMenu) ::SetMenu(Handle(), FMenu->Handle());
+  if (FIcon) SetIcon(FIcon);
+}
+
 bool TForm::DialogChar(wchar_t AKey) {
   return OfferDialogChar(*this, AKey);
 }
@@ -322,13 +379,30 @@ LRESULT TForm::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
         return 0;
       }
       break;
+    case WM_GETMINMAXINFO: {
+      DefaultHandler(AMessage, AWParam, ALParam);
+      // The size constraints, as window sizes.
+      const TSizeConstraints& limits = Constraints();
+      auto* info = reinterpret_cast<MINMAXINFO*>(ALParam);
+      if (limits.MinWidth > 0) info->ptMinTrackSize.x = limits.MinWidth;
+      if (limits.MinHeight > 0) info->ptMinTrackSize.y = limits.MinHeight;
+      if (limits.MaxWidth > 0) info->ptMaxTrackSize.x = limits.MaxWidth;
+      if (limits.MaxHeight > 0) info->ptMaxTrackSize.y = limits.MaxHeight;
+      return 0;
+    }
     case WM_CLOSE:
       if (FModal) {
         FModalResult = IDCANCEL;
         return 0;
       }
       break;
+    case WM_MDIACTIVATE:
+      // The parent shows the menu of its active child merged into its own.
+      if (FMDIParent && reinterpret_cast<HWND>(ALParam) == Handle())
+        FMDIParent->MergeChildMenu(this);
+      break;
     case WM_DESTROY:
+      if (FMDIParent && FMDIParent->FMergedChild == this) FMDIParent->MergeChildMenu(nullptr);
       if (OnDestroy) OnDestroy();
       if (FApplication->MainForm() == this) PostQuitMessage(0);
       return 0;

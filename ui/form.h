@@ -1,5 +1,7 @@
 // A top-level window with a border style, border icons, an optional main
-// menu and keyboard shortcuts. The application's main form ends the message
+// menu and keyboard shortcuts; or an MDI parent with a client area for MDI
+// children, whose menus it merges into its own by group index while they
+// are active. The application's main form ends the message
 // loop when its window is destroyed.
 //
 // A form remembers its active control: when the form is activated again
@@ -45,6 +47,9 @@ struct TFormArgs {
   TFont Font = {};
   const wchar_t* WindowClassName = L"TForm";
   std::string Name = {};
+  TFormStyle FormStyle = TFormStyle::Normal;
+  // For an MDI child: the MDI parent form it lives in (outlives the child).
+  class TForm* MDIParent = nullptr;
 };
 
 // The window styles of a border style and border icons (portable rule kept
@@ -79,7 +84,12 @@ class TForm : public TWidget {
   TWindowState WindowState() const;
   void SetWindowState(TWindowState AState);
   TPosition Position() const { return FPosition; }
-  TFormStyle FormStyle() const { return TFormStyle::Normal; }
+  TFormStyle FormStyle() const { return FFormStyle; }
+  // An MDI parent's client window (the area its children live in), else
+  // nullptr.
+  HWND ClientHandle() const { return FClientWindow; }
+  // The active MDI child of an MDI parent, or nullptr.
+  TForm* ActiveMDIChild() const;
   int ClientWidth() const;
   int ClientHeight() const;
   void SetClientSize(int AWidth, int AHeight);
@@ -113,7 +123,9 @@ class TForm : public TWidget {
 
  protected:
   LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
+  LRESULT DefaultHandler(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
   bool DialogChar(wchar_t AKey) override;
+  void WindowRecreated() override;
   bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
   bool WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) override;
 
@@ -129,7 +141,13 @@ class TForm : public TWidget {
   void ApplyStyles();
   bool RestoreFocus();
 
+  void MergeChildMenu(TForm* AChild);
+
   TApplication* FApplication;
+  TFormStyle FFormStyle;
+  TForm* FMDIParent;
+  HWND FClientWindow = nullptr;
+  TForm* FMergedChild = nullptr;  // whose menu the menu bar shows merged in
   std::unique_ptr<TMainMenu> FMenu;
   bool FMenuShown = true;
   TFormBorderStyle FBorderStyle;

@@ -21,16 +21,26 @@ RECT TPageControl::DisplayRect() const {
   return rect;
 }
 
-void TPageControl::AddPage(TTabSheet* APage) {
-  std::wstring text = platform::win32::ToWide(APage->Caption());
+void TPageControl::InsertTab(size_t AIndex, const std::string& ACaption) {
+  std::wstring text = platform::win32::ToWide(ACaption);
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = text.data();
-  const int index = static_cast<int>(FPages.size());
-  SendMessageW(Handle(), TCM_INSERTITEMW, static_cast<WPARAM>(index),
-               reinterpret_cast<LPARAM>(&item));
+  SendMessageW(Handle(), TCM_INSERTITEMW, AIndex, reinterpret_cast<LPARAM>(&item));
+}
+
+void TPageControl::AddPage(TTabSheet* APage) {
+  InsertTab(FPages.size(), APage->Caption());
   FPages.push_back(APage);
   LayoutPages();
+}
+
+void TPageControl::WindowRecreated() {
+  for (size_t i = 0; i < FPages.size(); ++i) InsertTab(i, FPages[i]->Caption());
+  const auto found = std::find(FPages.begin(), FPages.end(), FActive);
+  if (found != FPages.end()) {
+    SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(found - FPages.begin()), 0);
+  }
 }
 
 void TPageControl::RemovePage(TTabSheet* APage) {

@@ -29,9 +29,11 @@ class TPageControl : public TWidget {
   LRESULT Notification(const NMHDR& AHeader) override;
   LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
   bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
+  void WindowRecreated() override;
 
  private:
   friend class TTabSheet;
+  void InsertTab(size_t AIndex, const std::string& ACaption);
   void AddPage(TTabSheet* APage);
   void RemovePage(TTabSheet* APage);
   void LayoutPages();

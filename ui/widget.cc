@@ -126,12 +126,14 @@ void TWidget::CreateHandle(const wchar_t* AClassName, DWORD AStyle, DWORD AExSty
     id = reinterpret_cast<HMENU>(NextControlId());
   } else if (TForm* self = dynamic_cast<TForm*>(this)) {
     parent = self->OwnerWindow();
+    if (self->FormStyle() == TFormStyle::MDIChild) AExStyle |= WS_EX_MDICHILD;
   }
   HWND window = CreateWindowExW(AExStyle, native ? AClassName : AOwnClassName,
                                 ToWide(FInitial.Caption).c_str(), AStyle, FInitial.Left,
                                 FInitial.Top, FInitial.Width, FInitial.Height, parent, id,
                                 GetModuleHandleW(nullptr), native ? nullptr : this);
   if (!window) throw std::runtime_error("Fenster konnte nicht erzeugt werden");
+  FWindowClass = native ? AClassName : AOwnClassName;
   if (native) Attach(window, nullptr);
   FLastText = WindowText(window);
   FontChanged();
@@ -159,7 +161,12 @@ LRESULT CALLBACK TWidget::OwnClassProc(HWND AWindow, UINT AMessage, WPARAM AWPar
   // WM_NCCREATE, which puts it on).
   if (AMessage == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTW*>(ALParam);
-    if (auto* widget = static_cast<TWidget*>(create->lpCreateParams)) {
+    void* param = create->lpCreateParams;
+    // An MDI child's creation parameter comes wrapped.
+    if (param && (create->dwExStyle & WS_EX_MDICHILD)) {
+      param = reinterpret_cast<void*>(static_cast<MDICREATESTRUCTW*>(param)->lParam);
+    }
+    if (auto* widget = static_cast<TWidget*>(param)) {
       widget->FOwnWindow = true;
       widget->Attach(AWindow, &DefWindowProcW);
       return widget->Dispatch(AMessage, AWParam, ALParam);
@@ -179,6 +186,59 @@ LRESULT TWidget::Dispatch(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   }
   if (AMessage == WM_NCDESTROY) WindowGone();
   return result;
+}
+
+void TWidget::ReleaseWindow() {
+  if (!FHandle) return;
+  UnsubclassWindow(FHandle, kToolkitLink);
+  RemovePropW(FHandle, kWidgetProperty);
+  FHandle = nullptr;
+  FMouseInside = false;
+}
+
+void TWidget::RecreateWnd() {
+  if (!FHandle) return;
+  struct TSaved {
+    TWidget* Widget;
+    DWORD Style;
+    DWORD ExStyle;
+    std::string Text;
+    RECT Bounds;
+    bool Own;
+  };
+  // This widget and everything inside, parents before children and
+  // siblings in their order.
+  std::vector<TWidget*> order{this};
+  for (size_t i = 0; i < order.size(); ++i) {
+    for (TWidget* child : order[i]->FChildren) {
+      if (child->FHandle) order.push_back(child);
+    }
+  }
+  std::vector<TSaved> saved;
+  for (TWidget* w : order) {
+    saved.push_back(
+        TSaved{w, static_cast<DWORD>(GetWindowLongPtrW(w->FHandle, GWL_STYLE)) & ~DWORD{WS_CHILD},
+               static_cast<DWORD>(GetWindowLongPtrW(w->FHandle, GWL_EXSTYLE)), w->Caption(),
+               w->BoundsRect(), w->FOwnWindow});
+  }
+  HWND old = FHandle;
+  for (TSaved& s : saved) s.Widget->ReleaseWindow();
+  DestroyWindow(old);  // the children's windows go with it
+  for (const TSaved& s : saved) {
+    TWidget* w = s.Widget;
+    w->FInitial.Left = s.Bounds.left;
+    w->FInitial.Top = s.Bounds.top;
+    w->FInitial.Width = s.Bounds.right - s.Bounds.left;
+    w->FInitial.Height = s.Bounds.bottom - s.Bounds.top;
+    w->FInitial.Caption = s.Text;
+    const std::wstring window_class = w->FWindowClass;
+    w->CreateHandle(s.Own ? nullptr : window_class.c_str(), s.Style, s.ExStyle,
+                    s.Own ? window_class.c_str() : L"TWidget");
+  }
+  for (const TSaved& s : saved) {
+    s.Widget->WindowRecreated();
+    s.Widget->Perform(CM_RECREATEWND);
+  }
 }
 
 void TWidget::WindowGone() {

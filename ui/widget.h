@@ -146,6 +146,11 @@ class TWidget : public TComponent {
   void BringToFront();
   // Sends a message to the window (0 without a window).
   LRESULT Perform(UINT AMessage, WPARAM AWParam = 0, LPARAM ALParam = 0);
+  // Makes the window anew with its current styles, text and place, and the
+  // windows of the widgets inside it, and sends CM_RECREATEWND to each new
+  // window. WindowProc stays; hooks on the old windows go with them (they
+  // see WM_NCDESTROY) and hook the new ones on CM_RECREATEWND if they wish.
+  void RecreateWnd();
 
   // Puts a hook in front of this widget's window (see ui/subclass.h).
   bool Subclass(uintptr_t AId, TSubclassHandler AHandler);
@@ -155,7 +160,7 @@ class TWidget : public TComponent {
   TWndProc WindowProc;
   // What the window would do with a message without this widget: the
   // native control's procedure, or the system's default.
-  LRESULT DefaultHandler(UINT AMessage, WPARAM AWParam, LPARAM ALParam);
+  virtual LRESULT DefaultHandler(UINT AMessage, WPARAM AWParam, LPARAM ALParam);
 
   // The keyboard focus moved from this widget, or a widget inside it, to a
   // widget outside it.
@@ -201,6 +206,9 @@ class TWidget : public TComponent {
   }
   // The effective font changed; the default tells the window (WM_SETFONT).
   virtual void FontChanged();
+  // The window was made anew (RecreateWnd): puts back what only the window
+  // kept (items, ranges, buddies).
+  virtual void WindowRecreated() {}
   // The window text may have changed: CM_TEXTCHANGED when it really did.
   void CheckTextChanged();
   // Paints what the parent shows behind this widget's client area (asks the
@@ -218,8 +226,10 @@ class TWidget : public TComponent {
   void PropagateFontChange(const TFont& AOld);
   void PropagateColorChange(TColor AOld);
   void WindowGone();
+  void ReleaseWindow();
 
   HWND FHandle = nullptr;
+  std::wstring FWindowClass;      // of the window made last
   WNDPROC FNativeProc = nullptr;  // what the window did before the toolkit
   TWidget* FParent;
   TForm* FForm;

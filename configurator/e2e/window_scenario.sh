@@ -100,6 +100,25 @@ xdotool key --window "$win" BackSpace BackSpace BackSpace BackSpace 6 6 6 7
 wait_for 10 port_is 6667 || fail "typed port 6667 not stored"
 log "leaving the field: 70000 became 65535 in field and registry"
 
+# The Up and Down keys in the field step it (the arrows have the field as
+# buddy); a step at the limit is no change and writes nothing.
+click_page 150 70
+xdotool key --window "$win" Up
+wait_for 10 port_is 6668 || fail "Up in the field did not step it (stored $(registry_port))"
+xdotool key --window "$win" Down
+wait_for 10 port_is 6667 || fail "Down in the field did not step it (stored $(registry_port))"
+xdotool key --window "$win" End BackSpace BackSpace BackSpace BackSpace 6 5 5 3 5
+wait_for 10 port_is 65535 || fail "typed 65535 not stored"
+timeout 30 wine reg delete 'HKLM\Software\Tarnwick\Quillory\Server\Service' /v Port /f /reg:32 >/dev/null 2>&1
+xdotool key --window "$win" Up
+sleep 1  # a write would follow at once
+[ -z "$(registry_port)" ] || fail "a step at the limit wrote the port ($(registry_port))"
+xdotool key --window "$win" Down
+wait_for 10 port_is 65534 || fail "Down from the limit not stored"
+xdotool key --window "$win" End BackSpace BackSpace BackSpace BackSpace BackSpace 6 6 6 7
+wait_for 10 port_is 6667 || fail "typed port 6667 not stored"
+log "Up and Down step the field; at the limit nothing is written"
+
 # The label's access key Alt+V moves the focus to the folder field.
 old_dir='C:\ProgramData\Tarnwick\Quillhaven\ClientConfig'
 click_page 150 70
@@ -107,6 +126,15 @@ wait_for 10 focus_is 'Edit|6667' || fail "the port field did not take the focus 
 xdotool key --window "$win" alt+v
 wait_for 10 focus_is "Edit|$old_dir" || fail "Alt+V did not focus the folder field (focus: '$(probe focus)')"
 log "Alt+V: the folder field has the focus"
+
+# Tab walks the page in the order of its layout, top to bottom, left to right.
+for next in 'Button|...' 'Button|Dienst neu starten' 'Button|Dienst stoppen' 'Button|Dienst starten'; do
+  xdotool key --window "$win" Tab
+  wait_for 10 focus_is "$next" || fail "Tab reached '$(probe focus)' instead of '$next'"
+done
+xdotool key --window "$win" alt+v
+wait_for 10 focus_is "Edit|$old_dir" || fail "Alt+V did not focus the folder field again"
+log "tab order: folder field, ..., Dienst neu starten, Dienst stoppen, Dienst starten"
 
 # Another program takes the activation and the window gets it back, as with
 # Alt+Tab: the folder field has the focus again and nothing is written.

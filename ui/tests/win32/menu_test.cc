@@ -108,6 +108,41 @@ TEST_F(MenuTest, ChildMenuMergesByGroupIndex) {
   EXPECT_EQ(GetMenuItemCount(GetMenu(Form.Handle())), 2);
 }
 
+// An MDI parent shows its active child's menu merged in by group index,
+// and its own again when the child goes.
+TEST_F(MenuTest, MdiParentMergesTheActiveChildsMenu) {
+  TFormArgs parent_args{&Application, "Rahmen", 400, 300};
+  parent_args.FormStyle = TFormStyle::MDIForm;
+  parent_args.BorderStyle = TFormBorderStyle::Sizeable;
+  TForm parent(parent_args);
+  parent.SetMenu(MakeMenu());
+  parent.Show();
+  EXPECT_EQ(parent.FormStyle(), TFormStyle::MDIForm);
+  EXPECT_EQ(parent.GetProperty("FormStyle"), TPropertyValue(int64_t{2}));
+  ASSERT_NE(parent.ClientHandle(), nullptr);
+
+  TFormArgs child_args{&Application, "Dokument", 200, 100};
+  child_args.FormStyle = TFormStyle::MDIChild;
+  child_args.MDIParent = &parent;
+  child_args.BorderStyle = TFormBorderStyle::Sizeable;
+  auto child = std::make_unique<TForm>(child_args);
+  TMenuItem edit{"MI_Edit", "&Bearbeiten", {}, nullptr, {}, 0};
+  edit.GroupIndex = 1;
+  child->SetMenu(std::make_unique<TMainMenu>(std::vector<TMenuItem>{edit}));
+  child->Show();
+  test::PumpMessages();
+  EXPECT_EQ(GetParent(child->Handle()), parent.ClientHandle());
+  SendMessageW(parent.ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child->Handle()), 0);
+  EXPECT_EQ(parent.ActiveMDIChild(), child.get());
+  HMENU bar = GetMenu(parent.Handle());
+  ASSERT_EQ(GetMenuItemCount(bar), 3);
+  wchar_t text[64];
+  GetMenuStringW(bar, 1, text, 64, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"&Bearbeiten");
+  child.reset();
+  EXPECT_EQ(GetMenuItemCount(GetMenu(parent.Handle())), 2);
+}
+
 TEST_F(MenuTest, ShortcutsWorkWhileTheMenuBarIsOff) {
   Form.SetMenu(MakeMenu());
   Form.SetMenuShown(false);

@@ -2,6 +2,10 @@
 // notifications once per change, hooks on windows the toolkit did not make.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -11,6 +15,7 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
+#include "ui/page_control.h"
 #include "ui/tests/win32/probe.h"
 
 namespace ui {
@@ -123,6 +128,41 @@ TEST_F(MessagesTest, EachNotificationOncePerRealChange) {
   EXPECT_EQ(Form->Perform(CM_DIALOGCHAR, 'Q'), 0);
 }
 
+// A window made anew keeps its widget, text, place and items; WindowProc
+// stays and hears CM_RECREATEWND once, hooks on the old window see it go.
+TEST_F(MessagesTest, RecreatedWindowsKeepTheirWidgetsAndAnnounceIt) {
+  TPageControl pages(TWidgetArgs{Form.get(), 0, 0, 300, 200, "", 0});
+  TTabSheet first(TTabSheetArgs{&pages, "Eins"});
+  TTabSheet second(TTabSheetArgs{&pages, "Zwei"});
+  TEdit edit(TEditArgs{{&first, 10, 10, 100, 21, "Text", 0}});
+  pages.SetActivePage(&second);
+  int recreated = 0;
+  const TWidget::TWndProc previous = edit.WindowProc;
+  edit.WindowProc = [&](UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+    if (AMessage == CM_RECREATEWND) ++recreated;
+    return previous(AMessage, AWParam, ALParam);
+  };
+  const HWND old = edit.Handle();
+  const RECT bounds = edit.BoundsRect();
+  TProbe probe(old);
+  pages.RecreateWnd();
+  EXPECT_EQ(recreated, 1);
+  EXPECT_EQ(probe.Count(WM_NCDESTROY), 1u);
+  EXPECT_FALSE(IsWindow(old));
+  ASSERT_TRUE(IsWindow(edit.Handle()));
+  EXPECT_EQ(TWidget::FromHandle(edit.Handle()), &edit);
+  EXPECT_EQ(GetParent(edit.Handle()), first.Handle());
+  EXPECT_EQ(edit.Text(), "Text");
+  const RECT now = edit.BoundsRect();
+  EXPECT_TRUE(EqualRect(&bounds, &now));
+  EXPECT_EQ(SendMessageW(pages.Handle(), TCM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(pages.Handle(), TCM_GETCURSEL, 0, 0), 1);
+  int changes = 0;
+  edit.OnChange = [&changes] { ++changes; };
+  edit.SetText("neu");  // the new window works as the old one did
+  EXPECT_EQ(changes, 1);
+}
+
 TEST_F(MessagesTest, TransparentChildAsksItsParentForTheBackgroundByMessage) {
   TLabel label(TLabelArgs{{Form.get(), 10, 10, 0, 0, "Hallo", 0}, TAlignment::Left, true, true});
   TProbe parent(Form->Handle());
@@ -153,6 +193,28 @@ TEST_F(MessagesTest, ErrorWhileTheFocusMovesReachesTheErrorBox) {
   EXPECT_EQ(shown, L"Fehler beim Setzen der Daten für 'Port'");
   EXPECT_EQ(GetFocus(), second.Handle());
   EXPECT_EQ(Form->ActiveControl(), &second);
+}
+
+// A modal form keeps the other forms disabled until it has its result.
+TEST_F(MessagesTest, ModalFormDisablesTheOtherFormsUntilItHasAResult) {
+  TForm dialog(TFormArgs{&Application, "Dialog", 200, 100, TFormBorderStyle::Dialog, biSystemMenu});
+  EXPECT_EQ(Application.Forms().size(), 2u);
+  EXPECT_EQ(Application.MainForm(), Form.get());
+  static TForm* modal;
+  static TForm* other;
+  static bool other_disabled;
+  modal = &dialog;
+  other = Form.get();
+  other_disabled = false;
+  SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR AId, DWORD) {
+    KillTimer(nullptr, AId);
+    other_disabled = !IsWindowEnabled(other->Handle());
+    modal->SetModalResult(IDOK);
+  });
+  EXPECT_EQ(dialog.ShowModal(), IDOK);
+  EXPECT_TRUE(other_disabled);
+  EXPECT_TRUE(IsWindowEnabled(Form->Handle()));
+  EXPECT_FALSE(dialog.Visible());
 }
 
 // A hooked foreign window that goes: the hook lets go of it, and so does

@@ -117,6 +117,20 @@ TEST_F(PropertiesTest, SetByNameReachesTheWidgetAndANativeControlPaintsItsColor)
   EXPECT_FALSE(Label.ParentFont());
 }
 
+TEST_F(PropertiesTest, FormSizeConstraintsLimitTheWindow) {
+  const TSizeConstraints limits{200, 150, 500, 400};
+  EXPECT_TRUE(Form.SetProperty("Constraints", static_cast<const void*>(&limits)));
+  SetWindowPos(Form.Handle(), nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+  RECT rect;
+  GetWindowRect(Form.Handle(), &rect);
+  EXPECT_EQ(rect.right - rect.left, 200);
+  EXPECT_EQ(rect.bottom - rect.top, 150);
+  SetWindowPos(Form.Handle(), nullptr, 0, 0, 900, 900, SWP_NOMOVE | SWP_NOZORDER);
+  GetWindowRect(Form.Handle(), &rect);
+  EXPECT_EQ(rect.right - rect.left, 500);
+  EXPECT_EQ(rect.bottom - rect.top, 400);
+}
+
 TEST_F(PropertiesTest, MenuComesOffAndBackAndShortcutsStay) {
   Form.SetMenu(std::make_unique<TMainMenu>(
       std::vector<TMenuItem>{{"MI_File",
