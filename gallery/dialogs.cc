@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <memory>
 #include <string>
 
 #include "ui/button.h"
@@ -11,62 +12,6 @@
 namespace gallery {
 namespace {
 
-constexpr wchar_t kFrameClass[] = L"TGalleryMdiFrame";
-constexpr wchar_t kChildClass[] = L"TGalleryMdiChild";
-
-LRESULT CALLBACK ChildProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-  if (AMessage == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(AWindow, &ps);
-    RECT rect;
-    GetClientRect(AWindow, &rect);
-    wchar_t text[64] = {};
-    GetWindowTextW(AWindow, text, 64);
-    SetBkMode(dc, TRANSPARENT);
-    DrawTextW(dc, text, -1, &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-    EndPaint(AWindow, &ps);
-    return 0;
-  }
-  return DefMDIChildProcW(AWindow, AMessage, AWParam, ALParam);
-}
-
-LRESULT CALLBACK FrameProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-  auto client = reinterpret_cast<HWND>(GetWindowLongPtrW(AWindow, GWLP_USERDATA));
-  switch (AMessage) {
-    case WM_CREATE: {
-      CLIENTCREATESTRUCT create{nullptr, 50000};
-      client = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                               WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0,
-                               0, 0, 0, AWindow, nullptr, GetModuleHandleW(nullptr), &create);
-      SetWindowLongPtrW(AWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(client));
-      return 0;
-    }
-    case WM_CLOSE:
-      DestroyWindow(AWindow);
-      return 0;
-    default:
-      return DefFrameProcW(AWindow, client, AMessage, AWParam, ALParam);
-  }
-}
-
-void RegisterMdiClasses() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-  wc.lpfnWndProc = FrameProc;
-  wc.lpszClassName = kFrameClass;
-  RegisterClassExW(&wc);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpfnWndProc = ChildProc;
-  wc.lpszClassName = kChildClass;
-  RegisterClassExW(&wc);
-}
-
 int CALLBACK FolderCallback(HWND AWindow, UINT AMessage, LPARAM, LPARAM) {
   if (AMessage == BFFM_INITIALIZED) SetWindowTextW(AWindow, L"Choose Folder");
   return 0;
@@ -74,24 +19,43 @@ int CALLBACK FolderCallback(HWND AWindow, UINT AMessage, LPARAM, LPARAM) {
 
 }  // namespace
 
-void OpenMdiWindow(ui::TForm& AOwner) {
-  RegisterMdiClasses();
-  HWND frame = CreateWindowExW(0, kFrameClass, L"MDI Parent",
-                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 60, 60, 560, 420,
-                               AOwner.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!frame) return;
-  auto client = reinterpret_cast<HWND>(GetWindowLongPtrW(frame, GWLP_USERDATA));
+TMdiWindow::TMdiWindow(ui::TApplication& AApplication)
+    : ui::TForm(ui::TFormArgs{.Application = &AApplication,
+                              .Caption = "MDI Parent",
+                              .ClientWidth = 560,
+                              .ClientHeight = 380,
+                              .BorderStyle = ui::TFormBorderStyle::Sizeable,
+                              .BorderIcons = ui::biSystemMenu | ui::biMinimize | ui::biMaximize,
+                              .Name = "frmMdiParent",
+                              .FormStyle = ui::TFormStyle::MDIForm}) {
   for (int i = 1; i <= 3; ++i) {
-    const std::wstring caption = L"MDI Child " + std::to_wstring(i);
-    MDICREATESTRUCTW create{};
-    create.szClass = kChildClass;
-    create.szTitle = caption.c_str();
-    create.hOwner = GetModuleHandleW(nullptr);
-    create.x = create.y = create.cx = create.cy = CW_USEDEFAULT;
-    create.style = WS_VISIBLE;
-    SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create));
+    const std::string number = std::to_string(i);
+    auto child = std::make_unique<ui::TForm>(
+        ui::TFormArgs{.Application = &AApplication,
+                      .Caption = "MDI Child " + number,
+                      .ClientWidth = 260,
+                      .ClientHeight = 140,
+                      .BorderStyle = ui::TFormBorderStyle::Sizeable,
+                      .BorderIcons = ui::biSystemMenu | ui::biMinimize | ui::biMaximize,
+                      .Name = "frmMdiChild" + number,
+                      .FormStyle = ui::TFormStyle::MDIChild,
+                      .MDIParent = this});
+    FLabels.push_back(std::make_unique<ui::TLabel>(
+        ui::TLabelArgs{.Widget = {child.get(), 12, 12, 0, 0, "Child window " + number}}));
+    FChildren.push_back(std::move(child));
   }
-  SendMessageW(client, WM_MDICASCADE, 0, 0);
+}
+
+TMdiWindow::~TMdiWindow() {
+  FLabels.clear();
+  FChildren.clear();
+  DestroyHandle();
+}
+
+void TMdiWindow::Show() {
+  ui::TForm::Show();
+  for (auto& child : FChildren) child->Show();
+  SendMessageW(ClientHandle(), WM_MDICASCADE, 0, 0);
 }
 
 int ShowModalDialog(ui::TApplication& AApplication) {

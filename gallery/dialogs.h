@@ -6,14 +6,28 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <vector>
+
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/label.h"
 
 namespace gallery {
 
-// An MDI parent window "MDI Parent" (owned by AOwner) with three cascaded
-// children "MDI Child 1" to "MDI Child 3"; it closes by itself.
-void OpenMdiWindow(ui::TForm& AOwner);
+// An MDI parent form "MDI Parent" with three cascaded child forms "MDI
+// Child 1" to "MDI Child 3".
+class TMdiWindow : public ui::TForm {
+ public:
+  explicit TMdiWindow(ui::TApplication& AApplication);
+  ~TMdiWindow() override;
+  // Shows the parent and its children.
+  void Show();
+
+ private:
+  std::vector<std::unique_ptr<ui::TForm>> FChildren;
+  std::vector<std::unique_ptr<ui::TLabel>> FLabels;
+};
 
 // A modal dialog form "Modal Dialog" with OK and Cancel; returns the
 // modal result (IDOK, IDCANCEL).

@@ -35,6 +35,7 @@ TGalleryForm::TGalleryForm(ui::TApplication& AApplication)
 }
 
 TGalleryForm::~TGalleryForm() {
+  FMdiWindow.reset();
   DestroyHandle();
 }
 
@@ -145,7 +146,10 @@ void TGalleryForm::OpenAtStart(TDialogKind AKind) {
 void TGalleryForm::OpenDialog(TDialogKind AKind) {
   switch (AKind) {
     case TDialogKind::Mdi:
-      OpenMdiWindow(*this);
+      // A new one each time; the window of the last one may be gone.
+      FMdiWindow.reset();
+      FMdiWindow = std::make_unique<TMdiWindow>(Application());
+      FMdiWindow->Show();
       break;
     case TDialogKind::Modal:
       ShowModalDialog(Application());

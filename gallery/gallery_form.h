@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "gallery/dialogs.h"
 #include "gallery/gallery_args.h"
 #include "ui/form.h"
 #include "ui/image_list.h"
@@ -59,6 +60,7 @@ class TGalleryForm : public ui::TForm {
   std::vector<std::unique_ptr<ui::TWidget>> FWidgets;
   std::vector<ui::TBitmapHandle> FBitmaps;
   TDialogKind FAtStart = TDialogKind::None;
+  std::unique_ptr<TMdiWindow> FMdiWindow;  // the last one opened
 };
 
 }  // namespace gallery

@@ -56,8 +56,11 @@ start() {
   win=$(timeout 30 xdotool search --sync --name '^Widget Gallery$' | head -1)
   [ -n "$win" ] || fail "the gallery did not appear"
   xdotool mousemove 0 0
+  # Keys reach it once it is active and one of its controls has the focus.
+  wait_for 15 has_focus || fail "the gallery did not take the focus"
   sleep 1  # the first paint
 }
+has_focus() { [ -n "$(probe focus)" ]; }
 stop() {
   probe close "Widget Gallery"
   wait_for 15 bash -c "! xdotool search --name '^Widget Gallery\$' >/dev/null 2>&1" || fail "the gallery stays open"
