@@ -14,6 +14,7 @@
 #include "ui/memo.h"
 #include "ui/panel.h"
 #include "ui/radio_button.h"
+#include "ui/speed_button.h"
 #include "ui/tree_view.h"
 
 namespace gallery {
@@ -81,6 +82,60 @@ void TGalleryForm::BuildButtonsPage() {
                                    2,
                                    panels[i].Single});
   }
+
+  // Bit buttons: a strip of two glyphs (up, disabled), in each layout.
+  FBitmaps.push_back(MakeGlyphStrip(16, 16, 2));
+  HBITMAP strip = FBitmaps.back().Get();
+  using ui::TButtonLayout;
+  struct {
+    const char* Caption;
+    TButtonLayout Layout;
+    int Margin, Spacing;
+    bool Enabled;
+  } bits[] = {{"Glyph left", TButtonLayout::GlyphLeft, -1, 4, true},
+              {"Glyph right", TButtonLayout::GlyphRight, -1, 4, true},
+              {"Glyph top", TButtonLayout::GlyphTop, -1, 2, true},
+              {"Glyph bottom", TButtonLayout::GlyphBottom, -1, 2, true},
+              {"Margin 4", TButtonLayout::GlyphLeft, 4, 4, true},
+              {"Disabled", TButtonLayout::GlyphLeft, -1, 4, false}};
+  for (int i = 0; i < 6; ++i) {
+    auto& bit = Add<ui::TBitBtn>(ui::TButtonArgs{
+        {&page, 10 + i * 128, 324, 120, i == 2 || i == 3 ? 48 : 30, bits[i].Caption}});
+    bit.SetGlyph(strip, 2);
+    bit.SetProperty("Layout", static_cast<int64_t>(bits[i].Layout));
+    bit.SetProperty("Margin", int64_t{bits[i].Margin});
+    bit.SetProperty("Spacing", int64_t{bits[i].Spacing});
+    bit.SetEnabled(bits[i].Enabled);
+  }
+
+  // Speed buttons: a group (one down at a time), flat ones, one that may
+  // come up again, a disabled one.
+  FBitmaps.push_back(MakeGlyphStrip(16, 16, 4));
+  HBITMAP four = FBitmaps.back().Get();
+  const char* group[] = {"Left", "Centre", "Right"};
+  for (int i = 0; i < 3; ++i) {
+    Add<ui::TSpeedButton>(
+        ui::TSpeedButtonArgs{.Widget = {&page, 10 + i * 74, 390, 72, 26, group[i]},
+                             .Glyph = four,
+                             .NumGlyphs = 4,
+                             .GroupIndex = 1,
+                             .Down = i == 0});
+  }
+  for (int i = 0; i < 3; ++i) {
+    Add<ui::TSpeedButton>(ui::TSpeedButtonArgs{.Widget = {&page, 250 + i * 30, 390, 26, 26, ""},
+                                               .Glyph = four,
+                                               .NumGlyphs = 4,
+                                               .Flat = true});
+  }
+  Add<ui::TSpeedButton>(ui::TSpeedButtonArgs{.Widget = {&page, 350, 390, 110, 26, "All up allowed"},
+                                             .Flat = true,
+                                             .GroupIndex = 2,
+                                             .Down = true,
+                                             .AllowAllUp = true});
+  Add<ui::TSpeedButton>(ui::TSpeedButtonArgs{.Widget = {&page, 470, 390, 100, 26, "Disabled"},
+                                             .Glyph = four,
+                                             .NumGlyphs = 4})
+      .SetEnabled(false);
 }
 
 void TGalleryForm::BuildListsPage() {
