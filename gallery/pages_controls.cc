@@ -11,6 +11,7 @@
 #include "ui/hot_key.h"
 #include "ui/list_box.h"
 #include "ui/list_view.h"
+#include "ui/mask_edit.h"
 #include "ui/memo.h"
 #include "ui/panel.h"
 #include "ui/radio_button.h"
@@ -206,6 +207,9 @@ void TGalleryForm::BuildTextPage() {
                                true,
                                true});
   Add<ui::TSpinEdit>(ui::TSpinEditArgs{{&page, 330, 8, 100, 22, "", 0, "seText"}, 0, 100, 1, 42});
+  Add<ui::TMaskEdit>(
+      ui::TMaskEditArgs{{&page, 330, 170, 180, 22, "10122026", 0, "meDate"}, "00.00.0000"});
+  Add<ui::TMaskEdit>(ui::TMaskEditArgs{{&page, 330, 200, 180, 22, "", 0, "mePlate"}, "LL-0000"});
   Add<ui::THotKey>(
       ui::THotKeyArgs{{&page, 330, 40, 180, 22, ""}, 'K', HOTKEYF_CONTROL | HOTKEYF_ALT});
   SYSTEMTIME day{};

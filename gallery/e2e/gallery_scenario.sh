@@ -120,8 +120,17 @@ wait_for 5 focus_is "Button|B&lue|1" || fail "Down again: $(probe focus)"
 xdotool key --window "$win" Up
 wait_for 5 focus_is "Button|Gree&n|1" || fail "Up: $(probe focus)"
 
+log "a mask edit takes what its mask allows"
+xdotool key --window "$win" ctrl+Tab ctrl+Tab
+wait_for 5 page_is "Text" || fail "Ctrl+Tab to Text: $(probe page)"
+click_on "__-____" 3
+xdotool key --window "$win" Home a 1 b 2
+wait_for 5 focus_is "Edit|ab-2___|-1" || fail "typing a1b2 into LL-0000: $(probe focus)"
+xdotool key --window "$win" BackSpace BackSpace
+wait_for 5 focus_is "Edit|a_-____|-1" || fail "two backspaces: $(probe focus)"
+
 log "an up-down with a buddy steps its number"
-xdotool key --window "$win" ctrl+Tab ctrl+Tab ctrl+Tab
+xdotool key --window "$win" ctrl+Tab
 wait_for 5 page_is "Ranges" || fail "Ctrl+Tab to Ranges: $(probe page)"
 click_on "5"
 wait_for 5 focus_is "Edit|5|-1" || fail "the buddy field: $(probe focus)"
