@@ -2,15 +2,20 @@
 #include "gallery/gallery_form.h"
 #include "gallery/pictures.h"
 #include "ui/bevel.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/cool_bar.h"
 #include "ui/edit.h"
+#include "ui/frame.h"
 #include "ui/image.h"
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/progress_bar.h"
 #include "ui/scroll_bar.h"
+#include "ui/scroll_box.h"
 #include "ui/status_bar.h"
+#include "ui/string_grid.h"
 #include "ui/tab_control.h"
 #include "ui/tool_bar.h"
 #include "ui/track_bar.h"
@@ -115,17 +120,56 @@ void TGalleryForm::BuildTabsPage() {
 
 void TGalleryForm::BuildGridPage() {
   ui::TTabSheet& page = AddPage("Grid and more");
-  Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 10, 8, 0, 0, "A label"}});
-  Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 10, 28, 200, 20, "Right-aligned label"},
+  Add<ui::TLabel>(ui::TLabelArgs{
+      .Widget = {&page, 10, 8, 0, 0, "String grid: fixed row and column, more cells than fit"}});
+  auto& grid = Add<ui::TStringGrid>(ui::TStringGridArgs{{&page, 10, 26, 470, 220, "", 0, "sgCells"},
+                                                        12,
+                                                        20,
+                                                        1,
+                                                        1,
+                                                        64,
+                                                        22,
+                                                        ui::TColor::Rgb(0xD8, 0xE4, 0xF0)});
+  for (int col = 1; col < grid.ColCount(); ++col)
+    grid.SetCell(col, 0, std::string(1, static_cast<char>('A' + col - 1)));
+  for (int row = 1; row < grid.RowCount(); ++row) {
+    grid.SetCell(0, row, std::to_string(row));
+    for (int col = 1; col < grid.ColCount(); ++col)
+      grid.SetCell(col, row, std::to_string(row * col));
+  }
+  grid.SetColWidth(0, 40);
+
+  Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 500, 8, 0, 0, "Scroll box"}});
+  auto& box = Add<ui::TScrollBox>(TWidgetArgs{&page, 500, 26, 270, 220, "", 0, "sbxBox"});
+  for (int i = 0; i < 12; ++i) {
+    Add<ui::TCheckBox>(
+        ui::TCheckBoxArgs{{&box, 8, 8 + i * 26, 360, 20,
+                           "Option " + std::to_string(i + 1) + " in a box wider than its view"}});
+  }
+  box.UpdateRange();
+
+  Add<ui::TLabel>(
+      ui::TLabelArgs{.Widget = {&page, 10, 258, 0, 0, "Frame (an embedded form-like container)"}});
+  // Framed by a lowered panel, so that the frame's extent shows.
+  auto& holder = Add<ui::TPanel>(
+      ui::TPanelArgs{{&page, 10, 276, 304, 94, ""}, ui::TPanelBevel::Lowered});
+  auto& frame = Add<ui::TFrame>(TWidgetArgs{&holder, 2, 2, 300, 90, "", 0, "frEmbedded"});
+  Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&frame, 12, 12, 0, 0, "&Name on the frame:"}});
+  Add<ui::TEdit>(ui::TEditArgs{{&frame, 12, 32, 180, 22, "Frame field"}});
+  Add<ui::TButton>(ui::TButtonArgs{{&frame, 200, 30, 84, 26, "Frame button"}});
+
+  Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 330, 258, 0, 0, "Labels and an image"}});
+  Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 330, 280, 200, 20, "Right-aligned label"},
                                  .Alignment = ui::TAlignment::Right,
                                  .AutoSize = false});
-  Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 10, 48, 200, 20, "Centred label"},
+  Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 330, 300, 200, 20, "Centred label"},
                                  .Alignment = ui::TAlignment::Center,
                                  .AutoSize = false});
-  auto& image = Add<ui::TImage>(ui::TImageArgs{{&page, 230, 8, 16, 16, ""}});
+  Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 330, 320, 200, 20, "Transparent label"},
+                                 .Transparent = true});
+  auto& image = Add<ui::TImage>(ui::TImageArgs{{&page, 540, 280, 16, 16, ""}});
   image.SetImageListPicture(FSmallImages, 3);
-  Add<ui::TBevel>(ui::TBevelArgs{{&page, 260, 8, 120, 50, ""}, ui::TBevelShape::Box});
-  Add<ui::TBevel>(ui::TBevelArgs{{&page, 10, 72, 370, 2, ""}, ui::TBevelShape::TopLine});
+  Add<ui::TBevel>(ui::TBevelArgs{{&page, 330, 350, 440, 2, ""}, ui::TBevelShape::TopLine});
 }
 
 }  // namespace gallery
