@@ -34,6 +34,7 @@ UINT TLabel::DrawFlags() const {
   UINT flags = DT_EXPANDTABS | DT_NOCLIP;
   if (FAlignment == TAlignment::Right) flags |= DT_RIGHT;
   if (FAlignment == TAlignment::Center) flags |= DT_CENTER;
+  if (FWordWrap) flags |= DT_WORDBREAK;
   return flags;
 }
 
@@ -41,7 +42,9 @@ void TLabel::AdjustSize() {
   if (!FAutoSize || !Handle()) return;
   const std::wstring text = platform::win32::ToWide(Caption());
   HDC dc = GetDC(Handle());
-  RECT rect{0, 0, 0, 0};
+  // A word-wrapped label keeps its width and takes the height of its lines.
+  const RECT current = BoundsRect();
+  RECT rect{0, 0, FWordWrap ? current.right - current.left : 0, 0};
   {
     TSelectObject font(dc, FontHandle());
     if (text.empty()) {
@@ -54,7 +57,7 @@ void TLabel::AdjustSize() {
   }
   ReleaseDC(Handle(), dc);
   const RECT bounds = BoundsRect();
-  const int width = rect.right - rect.left;
+  const int width = FWordWrap ? bounds.right - bounds.left : rect.right - rect.left;
   const int left = FAlignment == TAlignment::Right ? FRight - width : bounds.left;
   SetBounds(left, bounds.top, width, rect.bottom - rect.top);
   if (FAlignment != TAlignment::Right) FRight = left + width;
@@ -72,6 +75,13 @@ void TLabel::Paint(HDC ADc) {
   SetBkMode(ADc, TRANSPARENT);
   SetTextColor(ADc, Font().Color.Resolve());
   const std::wstring text = platform::win32::ToWide(Caption());
+  if (FLayout != 0) {
+    // Centred or bottom: the text's height decides where it starts.
+    RECT measured = rect;
+    DrawTextW(ADc, text.c_str(), -1, &measured, DrawFlags() | DT_CALCRECT);
+    const int spare = (rect.bottom - rect.top) - (measured.bottom - measured.top);
+    rect.top += FLayout == 1 ? spare / 2 : spare;
+  }
   DrawTextW(ADc, text.c_str(), -1, &rect, DrawFlags());
 }
 
@@ -106,9 +116,9 @@ bool TLabel::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) co
   if (AInfo.Name == "Transparent") {
     AValue = FTransparent;
   } else if (AInfo.Name == "WordWrap") {
-    AValue = false;
+    AValue = FWordWrap;
   } else if (AInfo.Name == "Layout") {
-    AValue = int64_t{0};  // top
+    AValue = FLayout;
   } else {
     return TWidget::ReadProperty(AInfo, AValue);
   }
@@ -121,7 +131,19 @@ bool TLabel::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AVa
     Invalidate();
     return true;
   }
-  if (AInfo.Name == "WordWrap" || AInfo.Name == "Layout") return false;  // fixed for now
+  if (AInfo.Name == "WordWrap") {
+    FWordWrap = std::get<bool>(AValue);
+    AdjustSize();
+    Invalidate();
+    return true;
+  }
+  if (AInfo.Name == "Layout") {
+    const int64_t layout = std::get<int64_t>(AValue);
+    if (layout < 0 || layout > 2) return false;
+    FLayout = layout;
+    Invalidate();
+    return true;
+  }
   return TWidget::WriteProperty(AInfo, AValue);
 }
 

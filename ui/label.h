@@ -55,6 +55,8 @@ class TLabel : public TWidget {
   TAlignment FAlignment;
   bool FAutoSize;
   bool FTransparent;
+  bool FWordWrap = false;
+  int64_t FLayout = 0;  // TTextLayout: 0 top, 1 centre, 2 bottom
   int FRight;
   const wchar_t* FCursor = nullptr;
   TWidget* FFocusControl = nullptr;

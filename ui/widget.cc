@@ -136,6 +136,7 @@ void TWidget::CreateHandle(const wchar_t* AClassName, DWORD AStyle, DWORD AExSty
   FWindowClass = native ? AClassName : AOwnClassName;
   if (native) Attach(window, nullptr);
   FLastText = WindowText(window);
+  FAnnouncedVisible = Visible();
   FontChanged();
   PostMessageW(window, CM_CREATED, 0, 0);
 }
@@ -336,6 +337,11 @@ LRESULT TWidget::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
       result = DefaultHandler(AMessage, AWParam, ALParam);
       Perform(CM_ENABLEDCHANGED);
       return result;
+    case WM_WINDOWPOSCHANGED:
+      // However the window was shown or hidden (ShowWindow, SetWindowPos).
+      result = DefaultHandler(AMessage, AWParam, ALParam);
+      CheckVisibleChanged();
+      return result;
     case WM_MOUSEMOVE:
       if (!FMouseInside) {
         FMouseInside = true;
@@ -509,8 +515,14 @@ bool TWidget::Visible() const {
 
 void TWidget::SetVisible(bool AVisible) {
   if (!FHandle || Visible() == AVisible) return;
-  ShowWindow(FHandle, AVisible ? SW_SHOW : SW_HIDE);
-  Perform(CM_VISIBLECHANGED, AVisible ? 1 : 0);
+  ShowWindow(FHandle, AVisible ? SW_SHOW : SW_HIDE);  // CM_VISIBLECHANGED follows
+}
+
+void TWidget::CheckVisibleChanged() {
+  const bool visible = Visible();
+  if (visible == FAnnouncedVisible) return;
+  FAnnouncedVisible = visible;
+  Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
 }
 
 bool TWidget::Enabled() const {

@@ -227,6 +227,7 @@ class TWidget : public TComponent {
   void PropagateColorChange(TColor AOld);
   void WindowGone();
   void ReleaseWindow();
+  void CheckVisibleChanged();
 
   HWND FHandle = nullptr;
   std::wstring FWindowClass;      // of the window made last
@@ -244,7 +245,8 @@ class TWidget : public TComponent {
   TColor FColorBrushColor = TColor::System(COLOR_BTNFACE);
   std::wstring FLastText;  // the text of the last CM_TEXTCHANGED
   bool FMouseInside = false;
-  bool FOwnWindow = false;  // of the toolkit's own window class
+  bool FAnnouncedVisible = false;  // the visibility of the last CM_VISIBLECHANGED
+  bool FOwnWindow = false;         // of the toolkit's own window class
   bool FDoubleBuffered = false;
   int64_t FAnchors = akLeft | akTop;
   int64_t FBevelEdges = 15;

@@ -103,6 +103,13 @@ TEST_F(MessagesTest, EachNotificationOncePerRealChange) {
       {"colour", [&] { edit.SetColor(TColor::Rgb(1, 2, 3)); }, CM_COLORCHANGED},
       {"hidden", [&] { edit.SetVisible(false); }, CM_VISIBLECHANGED},
       {"shown", [&] { edit.SetVisible(true); }, CM_VISIBLECHANGED},
+      {"hidden by the system", [&] { ShowWindow(edit.Handle(), SW_HIDE); }, CM_VISIBLECHANGED},
+      {"shown by the system",
+       [&] {
+         SetWindowPos(edit.Handle(), nullptr, 0, 0, 0, 0,
+                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+       },
+       CM_VISIBLECHANGED},
       {"border", [&] { edit.SetBorderStyle(0); }, CM_BORDERCHANGED},
       {"mouse enter", [&] { SendMessageW(edit.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2)); },
        CM_MOUSEENTER},

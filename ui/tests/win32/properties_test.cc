@@ -109,6 +109,17 @@ TEST_F(PropertiesTest, SetByNameReachesTheWidgetAndANativeControlPaintsItsColor)
   EXPECT_TRUE(Form.SetProperty("BorderStyle", static_cast<int64_t>(TFormBorderStyle::Sizeable)));
   EXPECT_TRUE(GetWindowLongPtrW(Form.Handle(), GWL_STYLE) & WS_THICKFRAME);
   EXPECT_EQ(Form.ClientWidth(), 400);  // the client area keeps its size
+  // A word-wrapped label keeps its width and grows in height.
+  Label.SetCaption("Eine lange Beschriftung, die umbricht");
+  const RECT wide = Label.BoundsRect();
+  Label.SetBounds(wide.left, wide.top, 60, wide.bottom - wide.top);
+  EXPECT_TRUE(Label.SetProperty("WordWrap", true));
+  const RECT wrapped = Label.BoundsRect();
+  EXPECT_EQ(wrapped.right - wrapped.left, 60);
+  EXPECT_GT(wrapped.bottom - wrapped.top, wide.bottom - wide.top);
+  EXPECT_TRUE(Label.SetProperty("Layout", int64_t{1}));
+  EXPECT_EQ(Label.GetProperty("Layout"), TPropertyValue(int64_t{1}));
+  EXPECT_FALSE(Label.SetProperty("Layout", int64_t{3}));
   // The font by name, with its colour.
   TFont font = Label.Font();
   font.Color = TColor::Rgb(200, 0, 0);
