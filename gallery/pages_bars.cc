@@ -151,8 +151,8 @@ void TGalleryForm::BuildGridPage() {
   Add<ui::TLabel>(
       ui::TLabelArgs{.Widget = {&page, 10, 258, 0, 0, "Frame (an embedded form-like container)"}});
   // Framed by a lowered panel, so that the frame's extent shows.
-  auto& holder = Add<ui::TPanel>(
-      ui::TPanelArgs{{&page, 10, 276, 304, 94, ""}, ui::TPanelBevel::Lowered});
+  auto& holder =
+      Add<ui::TPanel>(ui::TPanelArgs{{&page, 10, 276, 304, 94, ""}, ui::TPanelBevel::Lowered});
   auto& frame = Add<ui::TFrame>(TWidgetArgs{&holder, 2, 2, 300, 90, "", 0, "frEmbedded"});
   Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&frame, 12, 12, 0, 0, "&Name on the frame:"}});
   Add<ui::TEdit>(ui::TEditArgs{{&frame, 12, 32, 180, 22, "Frame field"}});
@@ -167,6 +167,11 @@ void TGalleryForm::BuildGridPage() {
                                  .AutoSize = false});
   Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 330, 320, 200, 20, "Transparent label"},
                                  .Transparent = true});
+  auto& wrapped = Add<ui::TLabel>(
+      ui::TLabelArgs{.Widget = {&page, 570, 276, 200, 64,
+                                "A label with WordWrap on breaks its caption into lines"},
+                     .AutoSize = false});
+  wrapped.SetProperty("WordWrap", true);
   auto& image = Add<ui::TImage>(ui::TImageArgs{{&page, 540, 280, 16, 16, ""}});
   image.SetImageListPicture(FSmallImages, 3);
   Add<ui::TBevel>(ui::TBevelArgs{{&page, 330, 350, 440, 2, ""}, ui::TBevelShape::TopLine});
