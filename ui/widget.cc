@@ -337,6 +337,12 @@ LRESULT TWidget::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
       result = DefaultHandler(AMessage, AWParam, ALParam);
       Perform(CM_ENABLEDCHANGED);
       return result;
+    case WM_SIZE:
+      result = DefaultHandler(AMessage, AWParam, ALParam);
+      if (AWParam != SIZE_MINIMIZED) {
+        for (TWidget* child : FChildren) child->ApplyAnchors(LOWORD(ALParam), HIWORD(ALParam));
+      }
+      return result;
     case WM_WINDOWPOSCHANGED:
       // However the window was shown or hidden (ShowWindow, SetWindowPos).
       result = DefaultHandler(AMessage, AWParam, ALParam);
@@ -533,6 +539,40 @@ void TWidget::SetEnabled(bool AEnabled) {
   if (FHandle) EnableWindow(FHandle, AEnabled);  // WM_ENABLE only on a change
 }
 
+void TWidget::SetAnchors(int64_t AAnchors) {
+  FAnchors = AAnchors;
+  if (!FParent || !FParent->Handle()) return;
+  RECT client;
+  GetClientRect(FParent->Handle(), &client);
+  const RECT bounds = BoundsRect();
+  FAnchorRight = static_cast<int>(client.right - bounds.right);
+  FAnchorBottom = static_cast<int>(client.bottom - bounds.bottom);
+}
+
+void TWidget::ApplyAnchors(int AWidth, int AHeight) {
+  if (!(FAnchors & (akRight | akBottom)) || !FHandle) return;
+  const RECT rect = BoundsRect();
+  int left = rect.left;
+  int top = rect.top;
+  int width = rect.right - rect.left;
+  int height = rect.bottom - rect.top;
+  if (FAnchors & akRight) {
+    if (FAnchors & akLeft) {
+      width = std::max(0, AWidth - FAnchorRight - left);
+    } else {
+      left = AWidth - FAnchorRight - width;
+    }
+  }
+  if (FAnchors & akBottom) {
+    if (FAnchors & akTop) {
+      height = std::max(0, AHeight - FAnchorBottom - top);
+    } else {
+      top = AHeight - FAnchorBottom - height;
+    }
+  }
+  SetBounds(left, top, width, height);
+}
+
 bool TWidget::TabStop() const {
   return FHandle && (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_TABSTOP);
 }
@@ -648,7 +688,7 @@ bool TWidget::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AV
   } else if (name == "Caption" || name == "Text") {
     SetCaption(std::get<std::string>(AValue));
   } else if (name == "Anchors") {
-    FAnchors = std::get<int64_t>(AValue);
+    SetAnchors(std::get<int64_t>(AValue));
   } else if (name == "Constraints") {
     const auto* constraints = static_cast<const TSizeConstraints*>(std::get<const void*>(AValue));
     if (!constraints) return false;

@@ -128,8 +128,12 @@ class TWidget : public TComponent {
   void SetTabStop(bool AOn);
   bool DoubleBuffered() const { return FDoubleBuffered; }
   virtual void SetDoubleBuffered(bool AOn);
+  // Which edges of the parent the widget keeps its distance to when the
+  // parent's size changes (akRight or akBottom without the opposite edge
+  // moves it; with it, stretches it). The distances are those at the time
+  // of the call.
   int64_t Anchors() const { return FAnchors; }
-  void SetAnchors(int64_t AAnchors) { FAnchors = AAnchors; }
+  void SetAnchors(int64_t AAnchors);
   const TSizeConstraints& Constraints() const { return FConstraints; }
   void SetConstraints(const TSizeConstraints& AConstraints) { FConstraints = AConstraints; }
   bool Focused() const { return FHandle && GetFocus() == FHandle; }
@@ -228,6 +232,8 @@ class TWidget : public TComponent {
   void WindowGone();
   void ReleaseWindow();
   void CheckVisibleChanged();
+  // The parent's client area is now AWidth x AHeight: follow the anchors.
+  void ApplyAnchors(int AWidth, int AHeight);
 
   HWND FHandle = nullptr;
   std::wstring FWindowClass;      // of the window made last
@@ -249,6 +255,8 @@ class TWidget : public TComponent {
   bool FOwnWindow = false;         // of the toolkit's own window class
   bool FDoubleBuffered = false;
   int64_t FAnchors = akLeft | akTop;
+  int FAnchorRight = 0;   // distance to the parent's right edge when anchored
+  int FAnchorBottom = 0;  // distance to the parent's bottom edge when anchored
   int64_t FBevelEdges = 15;
   TSizeConstraints FConstraints;
 

@@ -142,6 +142,26 @@ TEST_F(PropertiesTest, FormSizeConstraintsLimitTheWindow) {
   EXPECT_EQ(rect.bottom - rect.top, 400);
 }
 
+TEST_F(PropertiesTest, AnchoredControlsFollowTheirParentsSize) {
+  TForm form(TFormArgs{&Application, "Anker", 300, 200, TFormBorderStyle::Sizeable});
+  TEdit stretched(TEditArgs{{&form, 10, 10, 200, 21, "", 0}});
+  TButton moved(TButtonArgs{{&form, 200, 150, 80, 25, "OK", 0}});
+  TEdit fixed(TEditArgs{{&form, 10, 100, 50, 21, "", 0}});
+  EXPECT_TRUE(stretched.SetProperty("Anchors", int64_t{akLeft | akTop | akRight}));
+  EXPECT_TRUE(moved.SetProperty("Anchors", int64_t{akRight | akBottom}));
+  form.SetClientSize(350, 230);
+  const RECT s = stretched.BoundsRect();
+  const RECT m = moved.BoundsRect();
+  const RECT f = fixed.BoundsRect();
+  EXPECT_EQ(s.left, 10);
+  EXPECT_EQ(s.right - s.left, 250);
+  EXPECT_EQ(m.left, 250);
+  EXPECT_EQ(m.top, 180);
+  EXPECT_EQ(m.right - m.left, 80);
+  EXPECT_EQ(f.left, 10);
+  EXPECT_EQ(f.top, 100);
+}
+
 TEST_F(PropertiesTest, MenuComesOffAndBackAndShortcutsStay) {
   Form.SetMenu(std::make_unique<TMainMenu>(
       std::vector<TMenuItem>{{"MI_File",
