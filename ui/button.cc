@@ -1,6 +1,9 @@
 #include "ui/button.h"
 
+#include <algorithm>
+
 #include "platform/win32/wide.h"
+#include "ui/glyph_paint.h"
 
 namespace ui {
 namespace {
@@ -94,12 +97,50 @@ bool TButton::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AV
   return true;
 }
 
+void TBitBtn::SetGlyph(HBITMAP AGlyph, int ANumGlyphs) {
+  FGlyph = AGlyph;
+  FNumGlyphs = std::clamp(ANumGlyphs, 1, 4);
+  Invalidate();
+}
+
+void TBitBtn::DrawItem(const DRAWITEMSTRUCT& AItem) {
+  if (!FGlyph) {
+    TButton::DrawItem(AItem);
+    return;
+  }
+  HDC dc = AItem.hDC;
+  RECT rect = AItem.rcItem;
+  const bool pushed = (AItem.itemState & ODS_SELECTED) != 0;
+  DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  TGlyphFace face;
+  face.Glyph = FGlyph;
+  face.NumGlyphs = static_cast<int>(FNumGlyphs);
+  face.State = (AItem.itemState & ODS_DISABLED) ? TGlyphState::Disabled
+               : pushed                         ? TGlyphState::Down
+                                                : TGlyphState::Up;
+  face.Caption = platform::win32::ToWide(Caption());
+  face.Font = FontHandle();
+  face.TextColor = Font().Color.Resolve();
+  face.Layout = static_cast<TButtonLayout>(FLayout);
+  face.Margin = static_cast<int>(FMargin);
+  face.Spacing = static_cast<int>(FSpacing);
+  face.Shift = pushed ? 1 : 0;
+  RECT inner = rect;
+  InflateRect(&inner, -2, -2);
+  DrawGlyphFace(dc, inner, face);
+  if (AItem.itemState & ODS_FOCUS) {
+    RECT focus = rect;
+    InflateRect(&focus, -4, -4);
+    DrawFocusRect(dc, &focus);
+  }
+}
+
 bool TBitBtn::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const {
   const std::string_view name = AInfo.Name;
   if (name == "Glyph") {
-    AValue = static_cast<const void*>(nullptr);  // the picture comes from Images
+    AValue = static_cast<const void*>(FGlyph);
   } else if (name == "NumGlyphs") {
-    AValue = int64_t{1};
+    AValue = FNumGlyphs;
   } else if (name == "Layout") {
     AValue = FLayout;
   } else if (name == "Margin") {
@@ -120,8 +161,12 @@ bool TBitBtn::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AV
     FMargin = std::get<int64_t>(AValue);
   } else if (name == "Spacing") {
     FSpacing = std::get<int64_t>(AValue);
-  } else if (name == "Glyph" || name == "NumGlyphs") {
-    return false;  // not settable yet
+  } else if (name == "NumGlyphs") {
+    const int64_t value = std::get<int64_t>(AValue);
+    if (value < 1 || value > 4) return false;
+    FNumGlyphs = value;
+  } else if (name == "Glyph") {
+    return false;  // a bitmap handle: SetGlyph
   } else {
     return TButton::WriteProperty(AInfo, AValue);
   }

@@ -47,11 +47,19 @@ class TBitBtn : public TButton {
   explicit TBitBtn(const TButtonArgs& AArgs) : TButton(AArgs) {}
   const TWidgetClass& Class() const override { return classes::BitBtn; }
 
+  // Shows AGlyph, a strip of ANumGlyphs (1 to 4) equal frames (up,
+  // disabled, down, held down), in place of the image list's picture
+  // (nullptr: the picture again). Not owned; it outlives the button.
+  void SetGlyph(HBITMAP AGlyph, int ANumGlyphs);
+
  protected:
+  void DrawItem(const DRAWITEMSTRUCT& AItem) override;
   bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
   bool WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) override;
 
  private:
+  HBITMAP FGlyph = nullptr;
+  int64_t FNumGlyphs = 1;
   int64_t FLayout = 0;
   int64_t FMargin = -1;
   int64_t FSpacing = 4;

@@ -73,6 +73,28 @@ inline constexpr TPropertyType FormStyle{"TFormStyle", TPropertyKind::Enum};
 inline constexpr TPropertyType Position{"TPosition", TPropertyKind::Enum};
 inline constexpr TPropertyType Menu{"TMainMenu", TPropertyKind::Object};
 inline constexpr TPropertyType Icon{"TIcon", TPropertyKind::Object};
+// TLeftRight (check boxes, radio buttons): 0 text left of the box, 1 text
+// right of it.
+inline constexpr TPropertyType LeftRight{"TLeftRight", TPropertyKind::Enum};
+// TCheckBoxState: 0 unchecked, 1 checked, 2 grayed.
+inline constexpr TPropertyType CheckBoxState{"TCheckBoxState", TPropertyKind::Enum};
+// TComboBoxStyle: 0 simple, 1 drop-down, 2 drop-down list.
+inline constexpr TPropertyType ComboBoxStyle{"TComboBoxStyle", TPropertyKind::Enum};
+// TOrientation (track bars, progress bars, up-downs): 0 horizontal, 1 vertical.
+inline constexpr TPropertyType Orientation{"TOrientation", TPropertyKind::Enum};
+// TScrollBarKind: 0 horizontal, 1 vertical.
+inline constexpr TPropertyType ScrollBarKind{"TScrollBarKind", TPropertyKind::Enum};
+// TScrollStyle (memos): 0 none, 1 horizontal, 2 vertical, 3 both.
+inline constexpr TPropertyType ScrollStyle{"TScrollStyle", TPropertyKind::Enum};
+// TTabPosition: 0 top, 1 bottom, 2 left, 3 right.
+inline constexpr TPropertyType TabPosition{"TTabPosition", TPropertyKind::Enum};
+// TPanelBevel: 0 none, 1 lowered, 2 raised.
+inline constexpr TPropertyType PanelBevel{"TPanelBevel", TPropertyKind::Enum};
+// TDateTimeKind: 0 date, 1 time. TDTDateMode: 0 calendar drop-down, 1 up-down.
+inline constexpr TPropertyType DateTimeKind{"TDateTimeKind", TPropertyKind::Enum};
+inline constexpr TPropertyType DateMode{"TDTDateMode", TPropertyKind::Enum};
+// TViewStyle (list views): 0 icons, 1 small icons, 2 list, 3 report.
+inline constexpr TPropertyType ViewStyle{"TViewStyle", TPropertyKind::Enum};
 }  // namespace types
 
 struct TPropertyInfo {
@@ -147,7 +169,7 @@ inline constexpr P CustomForm[] = {{"BorderStyle", &types::FormBorderStyle},
 inline constexpr P BorderedControl[] = {{"BorderStyle", &types::BorderStyle}};
 inline constexpr P CustomEdit[] = {
     {"BorderStyle", &types::BorderStyle}, {"ReadOnly", &types::Boolean}, {"Text", &types::String}};
-inline constexpr P Memo[] = {{"WordWrap", &types::Boolean}};
+inline constexpr P Memo[] = {{"WordWrap", &types::Boolean}, {"ScrollBars", &types::ScrollStyle}};
 inline constexpr P ButtonControl[] = {{"WordWrap", &types::Boolean}};
 inline constexpr P ImageButton[] = {{"Images", &types::ImageList},
                                     {"ImageIndex", &types::ImageIndex},
@@ -161,7 +183,8 @@ inline constexpr P SpeedButton[] = {
     {"Glyph", &types::Bitmap},        {"NumGlyphs", &types::NumGlyphs},
     {"Layout", &types::ButtonLayout}, {"Margin", &types::Integer},
     {"Spacing", &types::Integer},     {"Flat", &types::Boolean},
-    {"Transparent", &types::Boolean}};
+    {"Transparent", &types::Boolean}, {"Down", &types::Boolean},
+    {"GroupIndex", &types::Integer},  {"AllowAllUp", &types::Boolean}};
 inline constexpr P CustomLabel[] = {{"Transparent", &types::Boolean},
                                     {"WordWrap", &types::Boolean},
                                     {"Layout", &types::TextLayout}};
@@ -171,6 +194,53 @@ inline constexpr P ToolBar[] = {
     {"Flat", &types::Boolean}, {"EdgeBorders", &types::EdgeBorders}, {"Images", &types::ImageList}};
 inline constexpr P CustomGrid[] = {{"BorderStyle", &types::BorderStyle},
                                    {"FixedColor", &types::Color}};
+inline constexpr P CustomCheckBox[] = {{"Alignment", &types::LeftRight},
+                                       {"AllowGrayed", &types::Boolean},
+                                       {"Checked", &types::Boolean},
+                                       {"State", &types::CheckBoxState}};
+inline constexpr P RadioButton[] = {{"Alignment", &types::LeftRight}, {"Checked", &types::Boolean}};
+inline constexpr P CustomCombo[] = {{"ItemIndex", &types::Integer}, {"Text", &types::String}};
+inline constexpr P CustomComboBox[] = {{"Style", &types::ComboBoxStyle}};
+inline constexpr P CustomComboBoxEx[] = {{"Style", &types::ComboBoxStyle},
+                                         {"Images", &types::ImageList}};
+inline constexpr P CustomListBox[] = {{"BorderStyle", &types::BorderStyle},
+                                      {"ItemIndex", &types::Integer}};
+inline constexpr P CustomListView[] = {{"BorderStyle", &types::BorderStyle},
+                                       {"ViewStyle", &types::ViewStyle},
+                                       {"SmallImages", &types::ImageList},
+                                       {"ItemIndex", &types::Integer}};
+inline constexpr P CustomTreeView[] = {{"BorderStyle", &types::BorderStyle},
+                                       {"Images", &types::ImageList}};
+inline constexpr P CustomMaskEdit[] = {{"EditMask", &types::String}};
+inline constexpr P CustomPanel[] = {{"BorderStyle", &types::BorderStyle},
+                                    {"BevelOuter", &types::PanelBevel},
+                                    {"BevelInner", &types::PanelBevel},
+                                    {"BevelWidth", &types::Integer}};
+inline constexpr P Range[] = {{"Min", &types::Integer},
+                              {"Max", &types::Integer},
+                              {"Position", &types::Integer},
+                              {"Orientation", &types::Orientation}};
+inline constexpr P TrackBar[] = {{"Min", &types::Integer},
+                                 {"Max", &types::Integer},
+                                 {"Position", &types::Integer},
+                                 {"Orientation", &types::Orientation},
+                                 {"Frequency", &types::Integer}};
+inline constexpr P ScrollBar[] = {
+    {"Kind", &types::ScrollBarKind},  {"Min", &types::Integer},
+    {"Max", &types::Integer},         {"Position", &types::Integer},
+    {"SmallChange", &types::Integer}, {"LargeChange", &types::Integer}};
+inline constexpr P CustomHotKey[] = {{"HotKey", &types::Integer}};
+inline constexpr P CustomStatusBar[] = {{"SimplePanel", &types::Boolean},
+                                        {"SizeGrip", &types::Boolean}};
+inline constexpr P DateTimePicker[] = {{"Kind", &types::DateTimeKind},
+                                       {"DateMode", &types::DateMode}};
+inline constexpr P TabControl[] = {{"TabPosition", &types::TabPosition},
+                                   {"MultiLine", &types::Boolean},
+                                   {"TabIndex", &types::Integer}};
+inline constexpr P StringGrid[] = {
+    {"ColCount", &types::Integer},        {"RowCount", &types::Integer},
+    {"FixedCols", &types::Integer},       {"FixedRows", &types::Integer},
+    {"DefaultColWidth", &types::Integer}, {"DefaultRowHeight", &types::Integer}};
 inline constexpr P Menu[] = {{"Images", &types::ImageList}};
 }  // namespace props
 
@@ -193,7 +263,7 @@ inline constexpr C CustomLabel{"TCustomLabel", &GraphicControl, props::CustomLab
 inline constexpr C Label{"TLabel", &CustomLabel};
 inline constexpr C Image{"TImage", &GraphicControl, props::Image};
 inline constexpr C SpeedButton{"TSpeedButton", &GraphicControl, props::SpeedButton};
-inline constexpr C Bevel{"TBevel", &GraphicControl};            // (no widget yet)
+inline constexpr C Bevel{"TBevel", &GraphicControl};
 inline constexpr C ZelForm{"TzelForm", &GraphicControl};        // marks a form's frame undrawn
 inline constexpr C RollShadow{"TRollShadow", &GraphicControl};  // skipped by wrappers
 
@@ -202,39 +272,39 @@ inline constexpr C ScrollingWinControl{"TScrollingWinControl", &WinControl,
                                        props::ScrollingWinControl};
 inline constexpr C CustomForm{"TCustomForm", &ScrollingWinControl, props::CustomForm};
 inline constexpr C Form{"TForm", &CustomForm};
-inline constexpr C MessageForm{"TMessageForm", &CustomForm};           // (no widget yet)
-inline constexpr C CustomFrame{"TCustomFrame", &ScrollingWinControl};  // (no widget yet)
-inline constexpr C Frame{"TFrame", &CustomFrame};                      // (no widget yet)
+inline constexpr C MessageForm{"TMessageForm", &CustomForm};  // (no widget yet)
+inline constexpr C CustomFrame{"TCustomFrame", &ScrollingWinControl};
+inline constexpr C Frame{"TFrame", &CustomFrame};
 inline constexpr C ScrollBox{"TScrollBox", &ScrollingWinControl, props::BorderedControl};
 
 inline constexpr C CustomControl{"TCustomControl", &WinControl};
-inline constexpr C CustomPanel{"TCustomPanel", &CustomControl, props::BorderedControl};
-inline constexpr C Panel{"TPanel", &CustomPanel};  // (no widget yet)
+inline constexpr C CustomPanel{"TCustomPanel", &CustomControl, props::CustomPanel};
+inline constexpr C Panel{"TPanel", &CustomPanel};
 inline constexpr C CustomGroupBox{"TCustomGroupBox", &CustomControl};
-inline constexpr C GroupBox{"TGroupBox", &CustomGroupBox};  // (no widget yet)
+inline constexpr C GroupBox{"TGroupBox", &CustomGroupBox};
 inline constexpr C CustomGrid{"TCustomGrid", &CustomControl, props::CustomGrid};
-inline constexpr C DrawGrid{"TDrawGrid", &CustomGrid};    // (no widget yet)
-inline constexpr C StringGrid{"TStringGrid", &DrawGrid};  // (no widget yet)
+inline constexpr C DrawGrid{"TDrawGrid", &CustomGrid};  // (no widget yet)
+inline constexpr C StringGrid{"TStringGrid", &DrawGrid, props::StringGrid};
 
 inline constexpr C CustomListControl{"TCustomListControl", &WinControl};
-inline constexpr C CustomListBox{"TCustomListBox", &CustomListControl, props::BorderedControl};
-inline constexpr C ListBox{"TListBox", &CustomListBox};  // (no widget yet)
-inline constexpr C CustomCombo{"TCustomCombo", &CustomListControl};
-inline constexpr C CustomComboBox{"TCustomComboBox", &CustomCombo};
-inline constexpr C ComboBox{"TComboBox", &CustomComboBox};  // (no widget yet)
-inline constexpr C CustomComboBoxEx{"TCustomComboBoxEx", &CustomCombo};
-inline constexpr C ComboBoxEx{"TComboBoxEx", &CustomComboBoxEx};  // (no widget yet)
-inline constexpr C CustomListView{"TCustomListView", &CustomListControl, props::BorderedControl};
-inline constexpr C ListView{"TListView", &CustomListView};  // (no widget yet)
-inline constexpr C CustomTreeView{"TCustomTreeView", &WinControl, props::BorderedControl};
-inline constexpr C TreeView{"TTreeView", &CustomTreeView};  // (no widget yet)
+inline constexpr C CustomListBox{"TCustomListBox", &CustomListControl, props::CustomListBox};
+inline constexpr C ListBox{"TListBox", &CustomListBox};
+inline constexpr C CustomCombo{"TCustomCombo", &CustomListControl, props::CustomCombo};
+inline constexpr C CustomComboBox{"TCustomComboBox", &CustomCombo, props::CustomComboBox};
+inline constexpr C ComboBox{"TComboBox", &CustomComboBox};
+inline constexpr C CustomComboBoxEx{"TCustomComboBoxEx", &CustomCombo, props::CustomComboBoxEx};
+inline constexpr C ComboBoxEx{"TComboBoxEx", &CustomComboBoxEx};
+inline constexpr C CustomListView{"TCustomListView", &CustomListControl, props::CustomListView};
+inline constexpr C ListView{"TListView", &CustomListView};
+inline constexpr C CustomTreeView{"TCustomTreeView", &WinControl, props::CustomTreeView};
+inline constexpr C TreeView{"TTreeView", &CustomTreeView};
 
 inline constexpr C CustomEdit{"TCustomEdit", &WinControl, props::CustomEdit};
 inline constexpr C Edit{"TEdit", &CustomEdit};
 inline constexpr C CustomMemo{"TCustomMemo", &CustomEdit, props::Memo};
-inline constexpr C Memo{"TMemo", &CustomMemo};  // (no widget yet)
-inline constexpr C CustomMaskEdit{"TCustomMaskEdit", &CustomEdit};
-inline constexpr C MaskEdit{"TMaskEdit", &CustomMaskEdit};  // (no widget yet)
+inline constexpr C Memo{"TMemo", &CustomMemo};
+inline constexpr C CustomMaskEdit{"TCustomMaskEdit", &CustomEdit, props::CustomMaskEdit};
+inline constexpr C MaskEdit{"TMaskEdit", &CustomMaskEdit};
 inline constexpr C CustomLabeledEdit{"TCustomLabeledEdit", &CustomEdit};
 inline constexpr C LabeledEdit{"TLabeledEdit", &CustomLabeledEdit};
 inline constexpr C SpinEdit{"TSpinEdit", &CustomEdit};
@@ -243,12 +313,12 @@ inline constexpr C ButtonControl{"TButtonControl", &WinControl, props::ButtonCon
 inline constexpr C CustomButton{"TCustomButton", &ButtonControl, props::ImageButton};
 inline constexpr C Button{"TButton", &CustomButton};
 inline constexpr C BitBtn{"TBitBtn", &Button, props::GlyphButton};
-inline constexpr C CustomCheckBox{"TCustomCheckBox", &ButtonControl};
-inline constexpr C CheckBox{"TCheckBox", &CustomCheckBox};       // (no widget yet)
-inline constexpr C RadioButton{"TRadioButton", &ButtonControl};  // (no widget yet)
+inline constexpr C CustomCheckBox{"TCustomCheckBox", &ButtonControl, props::CustomCheckBox};
+inline constexpr C CheckBox{"TCheckBox", &CustomCheckBox};
+inline constexpr C RadioButton{"TRadioButton", &ButtonControl, props::RadioButton};
 
 inline constexpr C CustomTabControl{"TCustomTabControl", &WinControl, props::CustomTabControl};
-inline constexpr C TabControl{"TTabControl", &CustomTabControl};  // (no widget yet)
+inline constexpr C TabControl{"TTabControl", &CustomTabControl, props::TabControl};
 inline constexpr C PageControl{"TPageControl", &CustomTabControl};
 inline constexpr C TabSheet{"TTabSheet", &WinControl};
 inline constexpr C TabPage{"TTabPage", &WinControl};  // (no widget yet)
@@ -256,18 +326,18 @@ inline constexpr C TabPage{"TTabPage", &WinControl};  // (no widget yet)
 inline constexpr C CustomUpDown{"TCustomUpDown", &WinControl};
 inline constexpr C UpDown{"TUpDown", &CustomUpDown};
 inline constexpr C ZelSkinInternalUpDown{"TzelSkinInternalUpDown", &CustomUpDown};  // skipped
-inline constexpr C CustomHotKey{"TCustomHotKey", &WinControl};
-inline constexpr C HotKey{"THotKey", &CustomHotKey};          // (no widget yet)
-inline constexpr C ProgressBar{"TProgressBar", &WinControl};  // (no widget yet)
-inline constexpr C TrackBar{"TTrackBar", &WinControl};        // (no widget yet)
-inline constexpr C ScrollBar{"TScrollBar", &WinControl};      // (no widget yet)
-inline constexpr C CustomStatusBar{"TCustomStatusBar", &WinControl};
-inline constexpr C StatusBar{"TStatusBar", &CustomStatusBar};  // (no widget yet)
+inline constexpr C CustomHotKey{"TCustomHotKey", &WinControl, props::CustomHotKey};
+inline constexpr C HotKey{"THotKey", &CustomHotKey};
+inline constexpr C ProgressBar{"TProgressBar", &WinControl, props::Range};
+inline constexpr C TrackBar{"TTrackBar", &WinControl, props::TrackBar};
+inline constexpr C ScrollBar{"TScrollBar", &WinControl, props::ScrollBar};
+inline constexpr C CustomStatusBar{"TCustomStatusBar", &WinControl, props::CustomStatusBar};
+inline constexpr C StatusBar{"TStatusBar", &CustomStatusBar};
 inline constexpr C CommonCalendar{"TCommonCalendar", &WinControl};
-inline constexpr C DateTimePicker{"TDateTimePicker", &CommonCalendar};  // (no widget yet)
+inline constexpr C DateTimePicker{"TDateTimePicker", &CommonCalendar, props::DateTimePicker};
 inline constexpr C ToolWindow{"TToolWindow", &WinControl, props::ToolBar};
-inline constexpr C ToolBar{"TToolBar", &ToolWindow};                       // (no widget yet)
-inline constexpr C CoolBar{"TCoolBar", &ToolWindow};                       // (no widget yet)
+inline constexpr C ToolBar{"TToolBar", &ToolWindow};
+inline constexpr C CoolBar{"TCoolBar", &ToolWindow};
 inline constexpr C DBLookupComboBox{"TDBLookupComboBox", &CustomControl};  // skipped by wrappers
 }  // namespace classes
 

@@ -1,0 +1,174 @@
+#!/bin/bash
+# The widget gallery under Wine and Xvfb: every page shown and saved as a
+# screenshot, every native window class of the widget family present, the
+# keyboard on check boxes, radio groups, up-downs and tabs, and each entry of
+# the "Dialogs" menu opening its window and closing it again.
+#
+#   gallery_scenario.sh BIN_DIR ARTIFACTS WORK
+# Screenshots: ARTIFACTS/gallery-*.png. Every wait is bounded.
+set -u
+scenario=gallery
+bin=$(cd "$1" && pwd)
+mkdir -p "$2" "$3"
+artifacts=$(cd "$2" && pwd) work=$(cd "$3" && pwd)
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+log() { echo "[$scenario] $*"; }
+shot() { /usr/bin/import -display "$DISPLAY" -window root "$artifacts/gallery-$1.png" 2>/dev/null || true; }
+fail() {
+  echo "[$scenario] FAIL: $*" >&2
+  shot failure
+  exit 1
+}
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+}
+# xdotool warns on every key sent to a window without a window manager.
+xdotool() { command xdotool "$@" 2>/dev/null; }
+probe() { timeout 30 wine "$bin/gallery_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+file "$bin/WidgetGallery.exe" | grep -q 'PE32+' || { echo "WidgetGallery.exe missing or not 64-bit" >&2; exit 1; }
+rm -f "$artifacts"/gallery-*.png
+export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$root/scripts/wine-prefix" "$WINEPREFIX" >/dev/null || exit 1
+finish() {
+  local status=$?
+  timeout 30 wineserver -k >/dev/null 2>&1 || true
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  exit $status
+}
+trap finish EXIT
+. "$root/scripts/xvfb.sh"
+start_own_xvfb 1280x1024x24 "$work/xvfb.log" || exit 1
+timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+
+# start [ARGS...]: runs the gallery and sets $win to its X window.
+start() {
+  timeout 300 wine "$bin/WidgetGallery.exe" "$@" >"$work/gallery.log" 2>&1 &
+  win=$(timeout 30 xdotool search --sync --name '^Widget Gallery$' | head -1)
+  [ -n "$win" ] || fail "the gallery did not appear"
+  xdotool mousemove 0 0
+  # Keys reach it once it is active and one of its controls has the focus.
+  wait_for 15 has_focus || fail "the gallery did not take the focus"
+  sleep 1  # the first paint
+}
+has_focus() { [ -n "$(probe focus)" ]; }
+stop() {
+  probe close "Widget Gallery"
+  wait_for 15 bash -c "! xdotool search --name '^Widget Gallery\$' >/dev/null 2>&1" || fail "the gallery stays open"
+}
+page_is() { [ "$(probe page)" = "$1" ]; }
+# click_on TEXT: a click in the middle of the gallery's visible child
+# window TEXT (or [Class]).
+click_on() {
+  local x y w h
+  read -r x y w h <<<"$(probe rect "Widget Gallery" "$1")"
+  [ -n "${h:-}" ] || fail "no window '$1' in view"
+  xdotool mousemove $((x + ${2:-w / 2})) $((y + h / 2)) click 1
+  sleep 0.3
+}
+focus_is() { [ "$(probe focus)" = "$1" ]; }
+
+pages=("Buttons" "Lists" "Text" "Ranges" "Bars" "Tabs" "Grid and more")
+
+log "every page in turn, by -page N"
+for i in "${!pages[@]}"; do
+  start -page $((i + 1))
+  page_is "${pages[$i]}" || fail "-page $((i + 1)) shows '$(probe page)', not '${pages[$i]}'"
+  shot "page$((i + 1))"
+  stop
+done
+start
+
+log "every native window class of the family"
+probe classes >"$work/classes.txt"
+for class in Button Edit ComboBox ComboBoxEx32 ListBox SysListView32 SysTreeView32 \
+  msctls_trackbar32 msctls_progress32 msctls_updown32 msctls_statusbar32 ToolbarWindow32 \
+  ReBarWindow32 SysDateTimePick32 msctls_hotkey32 SysTabControl32 ScrollBar Static; do
+  grep -qx "$class" "$work/classes.txt" || fail "no window of class $class (found: $(tr '\n' ' ' <"$work/classes.txt"))"
+done
+
+log "Space cycles a check box that allows grayed through three states"
+page_is "Buttons" || fail "not back on the first page"
+click_on "&Grayed allowed" 8
+states=$(probe focus | cut -d'|' -f3)
+for _ in 1 2 3; do
+  xdotool key --window "$win" space
+  sleep 0.3
+  states="$states $(probe focus | cut -d'|' -f3)"
+done
+log "states: $states"
+set -- $states
+[ "$1" = "$4" ] && [ "$1" != "$2" ] && [ "$2" != "$3" ] && [ "$1" != "$3" ] ||
+  fail "Space does not cycle through three states: $states"
+
+log "arrow keys move within a radio group"
+click_on "&Red" 8
+wait_for 5 focus_is "Button|&Red|1" || fail "a click on Red: $(probe focus)"
+xdotool key --window "$win" Down
+wait_for 5 focus_is "Button|Gree&n|1" || fail "Down in the radio group: $(probe focus)"
+xdotool key --window "$win" Down
+wait_for 5 focus_is "Button|B&lue|1" || fail "Down again: $(probe focus)"
+xdotool key --window "$win" Up
+wait_for 5 focus_is "Button|Gree&n|1" || fail "Up: $(probe focus)"
+
+log "a mask edit takes what its mask allows"
+xdotool key --window "$win" ctrl+Tab ctrl+Tab
+wait_for 5 page_is "Text" || fail "Ctrl+Tab to Text: $(probe page)"
+click_on "__-____" 3
+xdotool key --window "$win" Home a 1 b 2
+wait_for 5 focus_is "Edit|ab-2___|-1" || fail "typing a1b2 into LL-0000: $(probe focus)"
+xdotool key --window "$win" BackSpace BackSpace
+wait_for 5 focus_is "Edit|a_-____|-1" || fail "two backspaces: $(probe focus)"
+
+log "an up-down with a buddy steps its number"
+xdotool key --window "$win" ctrl+Tab
+wait_for 5 page_is "Ranges" || fail "Ctrl+Tab to Ranges: $(probe page)"
+click_on "5"
+wait_for 5 focus_is "Edit|5|-1" || fail "the buddy field: $(probe focus)"
+xdotool key --window "$win" Up Up Up
+wait_for 5 focus_is "Edit|8|-1" || fail "Up three times: $(probe focus)"
+xdotool key --window "$win" Down
+wait_for 5 focus_is "Edit|7|-1" || fail "Down: $(probe focus)"
+
+log "a click on a tab switches the page"
+read -r px py pw ph <<<"$(probe rect "Widget Gallery" "[SysTabControl32]")"
+xdotool mousemove $((px + 20)) $((py + 10)) click 1
+wait_for 5 page_is "Buttons" || fail "a click on the first tab: $(probe page)"
+shot "tab-click"
+
+log "each Dialogs entry opens its window and closes again"
+# dialog KEY CAPTION: Alt+D, the item's key, the window CAPTION appears;
+# Escape (or a close request) ends it.
+dialog() {
+  xdotool key --window "$win" alt+d
+  sleep 0.5
+  xdotool key "$1"
+  local w
+  w=$(timeout 15 xdotool search --sync --name "^$2\$" | head -1)
+  [ -n "$w" ] || fail "Dialogs/$1 opened no window '$2' ($(probe top | tr '\n' ';'))"
+  sleep 1
+  shot "dialog-$1"
+  if [ "$3" = close ]; then probe close "$2"; else xdotool key --window "$w" Escape; fi
+  wait_for 15 bash -c "! xdotool search --name '^$2\$' >/dev/null 2>&1" || fail "'$2' stays open"
+}
+dialog m "MDI Parent" close
+dialog d "Modal Dialog" close
+dialog b "Gallery Message" escape
+dialog f "Choose Folder" escape
+dialog o "Open File" escape
+probe top | grep -q '|Widget Gallery$' || fail "the gallery went with its dialogs"
+
+log "-dialog opens a dialog at start"
+stop
+start -dialog modal
+timeout 15 xdotool search --sync --name '^Modal Dialog$' >/dev/null || fail "-dialog modal showed nothing"
+probe close "Modal Dialog"
+stop
+log "PASS"
