@@ -97,11 +97,16 @@ done
 log "Space cycles a check box that allows grayed through three states"
 page_is "Buttons" || fail "not back on the first page"
 click_on "&Grayed allowed" 8
-states=$(probe focus | cut -d'|' -f3)
+focus_text_is() { [ "$(probe focus | cut -d'|' -f2)" = "$1" ]; }
+wait_for 5 focus_text_is "&Grayed allowed" || fail "a click on Grayed allowed: $(probe focus)"
+state() { probe focus | cut -d'|' -f3; }
+state_is_not() { [ "$(state)" != "$1" ]; }
+states=$(state)
 for _ in 1 2 3; do
+  last=${states##* }
   xdotool key --window "$win" space
-  sleep 0.3
-  states="$states $(probe focus | cut -d'|' -f3)"
+  wait_for 5 state_is_not "$last"
+  states="$states $(state)"
 done
 log "states: $states"
 set -- $states
