@@ -176,6 +176,17 @@ int wmain(int argc, wchar_t** argv) {
   button.SetFocus();
   Pump(300);
 
+  {
+    ShowWindow(h, SW_MAXIMIZE);
+    Pump(300);
+    RECT r{};
+    GetWindowRect(h, &r);
+    std::printf("PLAINMAX zoomed=%d %ld,%ld,%ld,%ld\n", IsZoomed(h) ? 1 : 0, r.left, r.top, r.right,
+                r.bottom);
+    ShowWindow(h, SW_RESTORE);
+    SetWindowPos(h, nullptr, 120, 100, 400, 280, SWP_NOZORDER);
+    Pump(300);
+  }
   TLog log;
   const uintptr_t probeId = 0x70726F62;
   ui::SubclassWindow(h, probeId,
@@ -245,6 +256,27 @@ int wmain(int argc, wchar_t** argv) {
   Check(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(wr.left + width / 2, wr.top + 150)) == HTCLIENT,
         "hit-client");
 
+  // Maximised: the work area grown by 4 pixels on every side.
+  ShowWindow(h, SW_MAXIMIZE);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(h, &wr);
+  std::printf("MAX zoomed=%d work=%ld,%ld,%ld,%ld\n", IsZoomed(h) ? 1 : 0, work.left, work.top,
+              work.right, work.bottom);
+  Check(wr.left == work.left - 4 && wr.top == work.top - 4 && wr.right == work.right + 4 &&
+            wr.bottom == work.bottom + 4,
+        "maximised-covers-work-area-plus-4",
+        std::to_string(wr.left) + "," + std::to_string(wr.top) + "," + std::to_string(wr.right) +
+            "," + std::to_string(wr.bottom));
+  // (Wine's X11 driver later restores a shaped maximised window on its own.)
+  Pump(300);
+  GetWindowRect(h, &wr);
+  std::printf("MAXLATER zoomed=%d %ld,%ld,%ld,%ld\n", IsZoomed(h) ? 1 : 0, wr.left, wr.top,
+              wr.right, wr.bottom);
+  ShowWindow(h, SW_RESTORE);
+  SetWindowPos(h, nullptr, 120, 100, 400, 280, SWP_NOZORDER);
+  Pump(300);
+
   // Press on minimise, release outside: nothing. Press and release on it: minimised.
   SetCursorPos(minimize.x, minimize.y);
   Pump(50);
@@ -259,24 +291,11 @@ int wmain(int argc, wchar_t** argv) {
   SendMessageW(h, WM_NCLBUTTONDOWN, HTMINBUTTON, MAKELPARAM(minimize.x, minimize.y));
   SendMessageW(h, WM_NCLBUTTONUP, HTMINBUTTON, MAKELPARAM(minimize.x, minimize.y));
   Pump(300);
-  Check(IsIconic(h) != 0, "release-on-button-acts");
+  // The main form minimises the whole application.
+  Check(IsIconic(h) || IsIconic(app.Handle()) || !IsWindowVisible(h), "release-on-button-acts");
+  SendMessageW(app.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
   ShowWindow(h, SW_RESTORE);
   SetCursorPos(0, 0);
-  Pump(300);
-
-  // Maximised: the work area grown by 4 pixels on every side.
-  ShowWindow(h, SW_MAXIMIZE);
-  Pump(300);
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  GetWindowRect(h, &wr);
-  Check(wr.left == work.left - 4 && wr.top == work.top - 4 && wr.right == work.right + 4 &&
-            wr.bottom == work.bottom + 4,
-        "maximised-covers-work-area-plus-4",
-        std::to_string(wr.left) + "," + std::to_string(wr.top) + "," + std::to_string(wr.right) +
-            "," + std::to_string(wr.bottom));
-  ShowWindow(h, SW_RESTORE);
-  SetWindowPos(h, nullptr, 120, 100, 400, 280, SWP_NOZORDER);
   Pump(300);
 
   // Off again: exactly the system's look; on and off once more.
