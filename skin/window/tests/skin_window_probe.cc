@@ -156,6 +156,39 @@ void SkinErrors(ui::TApplication& AApp) {
         what);
 }
 
+// A message box opened while the engine is active: whether it was skinned
+// when shown, and what MessageBoxW returned after SC_CLOSE was sent to it.
+struct TBoxResult {
+  LRESULT Skinned = -1;
+  int Returned = 0;
+  bool CtlColorBrush = false;
+};
+
+TBoxResult g_Box;
+TzelSkinEngine* g_BoxEngine = nullptr;
+
+void CALLBACK BoxTimer(HWND, UINT, UINT_PTR AId, DWORD) {
+  HWND box = FindWindowW(L"#32770", L"Probe Box");
+  if (!box) return;
+  KillTimer(nullptr, AId);
+  g_Box.Skinned = SendMessageW(box, skin::kSkinMsgIsSkinned, 0, 0);
+  HWND text = FindWindowExW(box, nullptr, L"Static", nullptr);
+  HDC dc = GetDC(box);
+  LRESULT brush = SendMessageW(box, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                               reinterpret_cast<LPARAM>(text));
+  ReleaseDC(box, dc);
+  g_Box.CtlColorBrush = g_BoxEngine && brush == reinterpret_cast<LRESULT>(g_BoxEngine->FormBrush());
+  SendMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+TBoxResult OpenBox(HWND AOwner, TzelSkinEngine& AEngine) {
+  g_Box = {};
+  g_BoxEngine = &AEngine;
+  SetTimer(nullptr, 0, 100, &BoxTimer);
+  g_Box.Returned = MessageBoxW(AOwner, L"Text", L"Probe Box", MB_YESNO);
+  return g_Box;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -176,17 +209,6 @@ int wmain(int argc, wchar_t** argv) {
   button.SetFocus();
   Pump(300);
 
-  {
-    ShowWindow(h, SW_MAXIMIZE);
-    Pump(300);
-    RECT r{};
-    GetWindowRect(h, &r);
-    std::printf("PLAINMAX zoomed=%d %ld,%ld,%ld,%ld\n", IsZoomed(h) ? 1 : 0, r.left, r.top, r.right,
-                r.bottom);
-    ShowWindow(h, SW_RESTORE);
-    SetWindowPos(h, nullptr, 120, 100, 400, 280, SWP_NOZORDER);
-    Pump(300);
-  }
   TLog log;
   const uintptr_t probeId = 0x70726F62;
   ui::SubclassWindow(h, probeId,
@@ -316,6 +338,28 @@ int wmain(int argc, wchar_t** argv) {
   engine->SetActive(false);
   Pump(200);
   Shot("off2", h);
+
+  // Message boxes: skinned on activation only with SkinDialogs; their
+  // SC_CLOSE becomes IDCANCEL (a Yes/No box has no cancel: the system answers
+  // with the box still open, so the result is checked for IDCANCEL only when
+  // skinned).
+  engine->SetActive(true);
+  engine->SetSkinDialogs(false);
+  TBoxResult box = OpenBox(h, *engine);
+  Check(box.Skinned == 0, "message-box-unskinned-without-skin-dialogs",
+        std::to_string(box.Skinned));
+  engine->SetSkinDialogs(true);
+  const int before = engine->SkinnedFormsCount();
+  box = OpenBox(h, *engine);
+  Check(box.Skinned == 1, "message-box-skinned-with-skin-dialogs", std::to_string(box.Skinned));
+  Check(box.Returned == IDCANCEL, "message-box-close-is-cancel", std::to_string(box.Returned));
+  Check(box.CtlColorBrush, "message-box-static-gets-form-brush");
+  Pump(100);
+  engine->SetActive(false);
+  engine->SetActive(true);
+  Check(engine->SkinnedFormsCount() <= before + 1, "gone-box-wrapper-harmless");
+  engine->SetActive(false);
+  Pump(200);
 
   // TitleVisible false: the client reaches the window's top.
   engine->SetActive(true);
