@@ -128,7 +128,34 @@ class TCaptionFont {
   HFONT FFont = nullptr;
 };
 
+// AIcon drawn at 16 x 16 over ATransColor, which then counts as
+// transparent; empty without an icon.
+TBitmap IconBitmap(HICON AIcon, TColor ATransColor, HDC AReference) {
+  TBitmap out;
+  if (!AIcon) return out;
+  TDibSurface surface(16, 16, AReference);
+  if (!surface.Valid()) return out;
+  THdcCanvas canvas(surface.Dc());
+  canvas.FillRect(TRect::Sized(0, 0, 16, 16), ATransColor);
+  DrawIconEx(surface.Dc(), 0, 0, AIcon, 16, 16, 0, nullptr, DI_NORMAL);
+  GdiFlush();
+  out.SetSize(16, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
+  }
+  out.SetTransparent(true, ATransColor);
+  return out;
+}
+
 }  // namespace
+
+HICON TzelSkinWindow::GetIconHandle() const {
+  auto icon = reinterpret_cast<HICON>(SendMessageW(m_hWnd, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(m_hWnd, GCLP_HICONSM));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(m_hWnd, GCLP_HICON));
+  if (!icon) icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+  return icon;
+}
 
 TzelSkinWindow::TzelSkinWindow(HWND AWindow, bool AForDialog, TzelSkinEngine& AEngine)
     : m_Engine(AEngine), m_hWnd(AWindow), m_ForDialog(AForDialog), m_SubclassId(NextSubclassId()) {
@@ -268,9 +295,11 @@ void TzelSkinWindow::PaintFrame() {
       TSelection selected(buffer.Dc(), font.Get());
       THdcCanvas canvas(buffer.Dc());
       const TFrameState state = FrameState();
+      const TBitmap icon = IconBitmap(GetIconHandle(), m_Engine.m_TransColor, windowDc);
       TFramePaint painted = skin::PaintFrame(
           canvas, m_Engine.Metrics(), ReadFrameImages(m_Engine.SkinReader()), state,
-          {width, height}, CaptionOf(m_hWnd), m_Tracker.PaintPointer(PointerInWindow()), nullptr);
+          {width, height}, CaptionOf(m_hWnd), m_Tracker.PaintPointer(PointerInWindow()),
+          icon.Empty() ? nullptr : &icon);
       m_Layout = painted.Title;
       m_CaptionEnd = painted.Title.Caption.X + canvas.TextExtent(painted.Caption).Width;
       // The client area is the window's own: only the frame is copied.

@@ -66,6 +66,9 @@ class TzelSkinWindow {
   virtual void SaveMetrics() = 0;
   virtual void SkinControls() {}
   virtual bool CanSetRegion() const { return true; }
+  // The icon of the title: the window's small icon, its class's, else the
+  // program's "MAINICON".
+  virtual HICON GetIconHandle() const;
   virtual bool HandlesNCActivate() const { return false; }
   virtual bool StartsAtOnce() const { return false; }
   // Before the window's own processing; false: the message is answered.
@@ -129,6 +132,7 @@ class TzelSkinWindowVCL final : public TzelSkinWindow {
   bool CanSetRegion() const override;
   bool HandlesNCActivate() const override { return true; }
   bool StartsAtOnce() const override { return true; }
+  HICON GetIconHandle() const override;
   void AfterProcess(const ui::TWindowMessage& AMsg, LRESULT& AResult) override;
   TFrameState FrameState() const override;
 

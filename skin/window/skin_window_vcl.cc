@@ -65,6 +65,10 @@ TzelSkinWindowVCL::~TzelSkinWindowVCL() {
   m_SkinCtrlList.clear();
 }
 
+HICON TzelSkinWindowVCL::GetIconHandle() const {
+  return m_Form.Icon() ? m_Form.Icon() : TzelSkinWindow::GetIconHandle();
+}
+
 bool TzelSkinWindowVCL::CanSetRegion() const {
   return !m_Form.Parent() && m_Form.BorderStyle() != ui::TFormBorderStyle::None;
 }
