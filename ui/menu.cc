@@ -168,6 +168,18 @@ void TMenu::Update(const TMenuItem& AItem) {
   Rebuild(FTop);
 }
 
+void TMenu::ForEachItem(const std::function<void(TMenuItem& AItem, int ADepth)>& AVisit) {
+  const std::function<void(std::vector<TMenuItem>&, int)> visit =
+      [&](std::vector<TMenuItem>& AItems, int ADepth) {
+        for (TMenuItem& item : AItems) {
+          AVisit(item, ADepth);
+          visit(item.Items, ADepth + 1);
+        }
+      };
+  visit(FItems, 0);
+  Rebuild(FTop);
+}
+
 void TMenu::SetOwnerDraw(bool AOn) {
   if (AOn == FOwnerDraw) return;
   FOwnerDraw = AOn;

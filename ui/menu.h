@@ -79,6 +79,10 @@ class TMenu : public TComponent {
   TMenuItem* Find(std::string_view AName);
   // Shows AItem's current state (caption, checked, enabled, default).
   void Update(const TMenuItem& AItem);
+  // Calls AVisit for every item, parents before their children (ADepth 0
+  // for the top level), then builds the menu anew so changed states and
+  // handlers show. Items must not be added or removed by AVisit.
+  void ForEachItem(const std::function<void(TMenuItem& AItem, int ADepth)>& AVisit);
 
   // Items drawn by the menu (and their handlers) instead of the system.
   void SetOwnerDraw(bool AOn);
