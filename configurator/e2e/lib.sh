@@ -1,7 +1,7 @@
 # Shared helpers of the Configurator's Wine scenarios (sourced, not run).
 #
 # scenario_begin NAME BIN_DIR ARTIFACTS WORK: a fresh prefix at WORK/prefix,
-# our own Xvfb on display $QUILLORY_DISPLAY (default :97), Wine drawing the
+# our own Xvfb ($QUILLORY_DISPLAY, or a free one), Wine drawing the
 # window frames, everything stopped again on exit. Every wait is bounded.
 
 log() { echo "[$scenario] $*"; }

@@ -1,6 +1,6 @@
 #!/bin/bash
 # skin_window_test.sh PROBE ARTIFACTS: the window wrapper under Wine on an
-# Xvfb display of its own ($QUILLORY_DISPLAY, default :97) in a fresh
+# Xvfb display of its own ($QUILLORY_DISPLAY, or a free one) in a fresh
 # prefix. The probe checks itself (PASS/FAIL lines); at each "SHOT" line this
 # script takes a screenshot. Then: every screenshot of the form unskinned
 # (never skinned, engine inactive, switched off twice, engine destroyed)
@@ -15,11 +15,9 @@ rm -rf "$art"; mkdir -p "$art"
 export WINEPREFIX
 WINEPREFIX=$("$root/scripts/wine-prefix" "$root/build/wine/skin-window")
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=${QUILLORY_DISPLAY:-:97}
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; wait 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; [ -n "${xvfb_pid:-}" ] && kill $xvfb_pid 2>/dev/null; wait 2>/dev/null || true' EXIT
+. "$root/scripts/xvfb.sh"
+start_own_xvfb 1024x768x24 "$art/xvfb.log"
 # Wine draws the system frame itself (there is no window manager).
 timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 windir="Z:$(echo "$art" | tr '/' '\\')"

@@ -1,6 +1,6 @@
 #!/bin/bash
 # menu_window_test.sh EXE BITMAPS SKINFILE: the skinned menus under Wine on
-# an Xvfb display of their own ($QUILLORY_DISPLAY, default :87), in a fresh
+# an Xvfb display of their own ($QUILLORY_DISPLAY, or a free one), in a fresh
 # prefix. menu_demo shows a form whose main menu sits on the skinned menu
 # bar; the script opens its popups by click, by Alt+access key and by Alt,
 # Right, Down, checks the screenshots against the skin's own colours and
@@ -17,11 +17,9 @@ rm -f "$work"/*.png "$work"/menu.log
 export WINEPREFIX
 WINEPREFIX=$("$root/scripts/wine-prefix" "$work/prefix")
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=${QUILLORY_DISPLAY:-:87}
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; wait 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; [ -n "${xvfb_pid:-}" ] && kill $xvfb_pid 2>/dev/null; wait 2>/dev/null || true' EXIT
+. "$root/scripts/xvfb.sh"
+start_own_xvfb 1024x768x24 "$work/xvfb.log"
 
 log=$work/menu.log
 wait_for() {  # wait_for LINE [TENTHS [COUNT]]: up to 10 s for COUNT (1) lines LINE in the log
