@@ -1,0 +1,295 @@
+// The control wrappers on real windows under Wine: dispatch, the push
+// button's clicks, the boxes of check boxes and radio buttons against our
+// own skin's strips, and removal.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "skin/bitmap/image_routines.h"
+#include "skin/controls/win32/skin_buttons.h"
+#include "skin/draw/button_layout.h"
+#include "skin/draw/state_frames.h"
+#include "skin/draw/win32/dib_surface.h"
+#include "skin/own/own_skin.h"
+#include "skin/tests/test_files.h"
+#include "ui/application.h"
+#include "ui/button.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/tests/win32/probe.h"
+
+namespace skin::test {
+namespace {
+
+using ui::test::PumpMessages;
+
+struct TLogged {
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+  bool operator==(const TLogged&) const = default;
+};
+
+// What reaches a toolkit control's own procedure, in order, of the
+// messages in AWatch.
+class TProcLog {
+ public:
+  TProcLog(ui::TWidget& AWidget, std::set<UINT> AWatch) : FWatch(std::move(AWatch)) {
+    auto original = AWidget.WindowProc;
+    AWidget.WindowProc = [this, original](UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+      if (FWatch.count(AMessage)) Seen.push_back({AMessage, AWParam, ALParam});
+      return original(AMessage, AWParam, ALParam);
+    };
+  }
+  std::vector<TLogged> Seen;
+
+ private:
+  std::set<UINT> FWatch;
+};
+
+// The sequence the tests send: keys, mouse, a char, an erase, a private one.
+const std::vector<TLogged> kSequence = {
+    {WM_KEYDOWN, VK_SPACE, 0x00390001},
+    {WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001)},
+    {WM_KEYDOWN, VK_RETURN, 0x001C0001},
+    {WM_CHAR, VK_RETURN, 0x001C0001},
+    {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)},
+    {WM_LBUTTONUP, 0, MAKELPARAM(5, 5)},
+    {WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5)},
+    {WM_USER + 7, 1, 2},
+    {WM_KILLFOCUS, 0, 0},
+    {ui::CM_MOUSEENTER, 0, 0},
+    {ui::CM_MOUSELEAVE, 0, 0},
+};
+
+std::set<UINT> MessagesOf(const std::vector<TLogged>& ASequence) {
+  std::set<UINT> out;
+  for (const auto& m : ASequence) out.insert(m.Msg);
+  return out;
+}
+
+void Send(HWND AWindow, const std::vector<TLogged>& ASequence) {
+  for (const auto& m : ASequence) SendMessageW(AWindow, m.Msg, m.WParam, m.LParam);
+}
+
+// The client area of AWindow as it is on the screen, after a full repaint.
+TBitmap Snapshot(HWND AWindow) {
+  RedrawWindow(AWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  PumpMessages();
+  RECT rc{};
+  GetClientRect(AWindow, &rc);
+  TDibSurface surface(rc.right, rc.bottom);
+  HDC dc = GetDC(AWindow);
+  BitBlt(surface.Dc(), 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
+  ReleaseDC(AWindow, dc);
+  TBitmap out(rc.right, rc.bottom);
+  for (int y = 0; y < rc.bottom; ++y) {
+    for (int x = 0; x < rc.right; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
+  }
+  return out;
+}
+
+class SkinControlsWin32Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto data = OwnSkinData();
+    WriteFileBytes(FDir / "quillory.zsk", {data.begin(), data.end()});
+    FReader.LoadSkin(FDir / "quillory.zsk", "");
+    ASSERT_TRUE(FReader.Ready());
+    Form = std::make_unique<ui::TForm>(ui::TFormArgs{&Application, "Test", 320, 200});
+    Form->Show();
+    PumpMessages();
+  }
+  void TearDown() override { Form.reset(); }
+
+  TBitmap Frame(TSkinBitmapKey AKey, int AIndex, int ACount) {
+    TBitmap b;
+    EXPECT_TRUE(Host.GetBitmap(AKey, b, AIndex, ACount));
+    return b;
+  }
+
+  TScratchDir FDir;
+  TzelSkinReader FReader;
+  ui::TApplication Application{"Konfigurator"};
+  std::unique_ptr<ui::TForm> Form;
+
+ public:
+  TReaderSkinHost Host{FReader};
+};
+
+TEST_F(SkinControlsWin32Test, DisabledTagAndInactiveEnginePassEveryMessageUnchanged) {
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round == 0 ? "DisabledTag" : "inactive engine");
+    ui::TButton button(ui::TButtonArgs{{Form.get(), 10, 10, 80, 25, "OK", 0}});
+    PumpMessages();
+    const TBitmap own = Snapshot(button.Handle());
+    int clicks = 0;
+    button.OnClick = [&] { ++clicks; };
+    TProcLog log(button, MessagesOf(kSequence));
+    auto wrapper = MakeSkinControl<TzelSkinButton>(button, Host);
+    if (round == 0) {
+      button.SetTag(9999);
+    } else {
+      Host.Active = false;
+    }
+    Send(button.Handle(), kSequence);
+    EXPECT_EQ(log.Seen, kSequence);
+    // It keeps its own look.
+    const TBitmap kept = Snapshot(button.Handle());
+    EXPECT_TRUE(kept.Width() == own.Width() && kept.Height() == own.Height());
+    int differing = 0;
+    for (int y = 0; y < own.Height(); ++y) {
+      for (int x = 0; x < own.Width(); ++x) differing += own.Pixel(x, y) != kept.Pixel(x, y);
+    }
+    EXPECT_EQ(differing, 0);
+
+    // The wrapper stayed installed: with the engine on again, Space is its.
+    button.SetTag(0);
+    Host.Active = true;
+    log.Seen.clear();
+    SendMessageW(button.Handle(), WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(log.Seen.empty());
+    wrapper.reset();
+    SendMessageW(button.Handle(), WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(log.Seen.size(), 1u);  // removed: the button gets it again
+    SendMessageW(button.Handle(), WM_KEYUP, VK_SPACE, 0);
+  }
+}
+
+TEST_F(SkinControlsWin32Test, PushButtonClicksByKeyboardAndMouse) {
+  ui::TButton button(ui::TButtonArgs{{Form.get(), 10, 10, 80, 25, "OK", 0}});
+  int clicks = 0;
+  button.OnClick = [&] { ++clicks; };
+  auto wrapper = MakeSkinControl<TzelSkinButton>(button, Host);
+  const HWND h = button.Handle();
+  button.SetFocus();
+  PumpMessages();
+  ASSERT_EQ(GetFocus(), h);
+  const struct {
+    const char* Name;
+    std::vector<TLogged> Steps;
+    int Clicks;
+  } cases[] = {
+      {"space down and up", {{WM_KEYDOWN, VK_SPACE, 0}, {WM_KEYUP, VK_SPACE, 0}}, 1},
+      {"space up alone", {{WM_KEYUP, VK_SPACE, 0}}, 0},
+      {"enter", {{WM_KEYDOWN, VK_RETURN, 0}, {WM_CHAR, VK_RETURN, 0}, {WM_KEYUP, VK_RETURN, 0}}, 1},
+      {"press, leave, release",
+       {{WM_LBUTTONDOWN, MK_LBUTTON, 0}, {ui::CM_MOUSELEAVE, 0, 0}, {WM_LBUTTONUP, 0, 0}},
+       1},
+      {"release without press", {{WM_LBUTTONUP, 0, 0}}, 0},
+      {"double click",
+       {{WM_LBUTTONDOWN, MK_LBUTTON, 0},
+        {WM_LBUTTONUP, 0, 0},
+        {WM_LBUTTONDBLCLK, MK_LBUTTON, 0},
+        {WM_LBUTTONUP, 0, 0}},
+       2},
+  };
+  for (const auto& c : cases) {
+    clicks = 0;
+    Send(h, c.Steps);
+    PumpMessages();
+    EXPECT_EQ(clicks, c.Clicks) << c.Name;
+    EXPECT_FALSE(wrapper->Downed()) << c.Name;
+  }
+}
+
+TEST_F(SkinControlsWin32Test, PushButtonShowsTheSkinFrameOnTheScreen) {
+  ui::TButton button(ui::TButtonArgs{{Form.get(), 10, 10, 80, 25, "", 0}});
+  auto wrapper = MakeSkinControl<TzelSkinButton>(button, Host);
+  const TBitmap shot = Snapshot(button.Handle());
+  const TBitmap frame = Frame(TSkinBitmapKey::Button, 1, kButtonFrames);
+  const TColor behind =
+      ui::TColor::Decode(std::get<int64_t>(*Form->GetProperty("Color"))).Resolve();
+  const bool trans = Host.GetBool(TSkinBoolKey::ButtonTrans);
+  int checked = 0;
+  for (int y = 0; y < frame.Height() / 2; ++y) {
+    for (int x = 0; x < frame.Width() / 2; ++x) {
+      const TColor c = frame.Pixel(x, y);
+      const TColor want = trans && c == Host.TransColor() ? behind : c;
+      ASSERT_EQ(shot.Pixel(x, y), want) << x << "," << y;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 4);
+}
+
+TEST_F(SkinControlsWin32Test, CheckBoxGrayedShowsFrameTwoDisabledFive) {
+  HWND box = CreateWindowExW(0, L"BUTTON", L"Grau", WS_CHILD | WS_VISIBLE | BS_AUTO3STATE, 10, 60,
+                             120, 21, Form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(box, nullptr);
+  auto wrapper = MakeSkinControl<TzelSkinWndCheckBox>(box, Host);
+  SendMessageW(box, BM_SETCHECK, BST_INDETERMINATE, 0);
+  const bool trans = Host.GetBool(TSkinBoolKey::CheckBoxTrans);
+  for (const auto& [enabled, index] : {std::pair{true, 2}, std::pair{false, 5}}) {
+    EnableWindow(box, enabled);
+    const TBitmap shot = Snapshot(box);
+    const TBitmap frame = Frame(TSkinBitmapKey::CheckBox, index, kCheckBoxFrames);
+    const TCheckBoxPlacement at =
+        PlaceCheckBox({0, 0, 120, 21}, {frame.Width(), frame.Height()}, true, false);
+    for (int y = 0; y < frame.Height(); ++y) {
+      for (int x = 0; x < frame.Width(); ++x) {
+        const TColor c = frame.Pixel(x, y);
+        const TColor want = trans && c == Host.TransColor() ? Host.FormColor() : c;
+        ASSERT_EQ(shot.Pixel(at.Box.X + x, at.Box.Y + y), want)
+            << "frame " << index << " at " << x << "," << y;
+      }
+    }
+  }
+  // Removed: the window has its own procedure again.
+  const LONG_PTR skinned = GetWindowLongPtrW(box, GWLP_WNDPROC);
+  wrapper.reset();
+  EXPECT_NE(GetWindowLongPtrW(box, GWLP_WNDPROC), skinned);
+  HWND plain = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | BS_AUTO3STATE, 0, 0, 10, 10,
+                               Form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  EXPECT_EQ(GetWindowLongPtrW(box, GWLP_WNDPROC), GetWindowLongPtrW(plain, GWLP_WNDPROC));
+  DestroyWindow(plain);
+  DestroyWindow(box);
+}
+
+TEST_F(SkinControlsWin32Test, RadioButtonFrameAndWindowDestroyedUnderTheWrapper) {
+  HWND radio =
+      CreateWindowExW(0, L"BUTTON", L"Eins", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 10, 90,
+                      120, 21, Form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  auto wrapper = MakeSkinControl<TzelSkinWndRadioButton>(radio, Host);
+  SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_EQ(SendMessageW(radio, kSkinMsgIsSkinned, 0, 0), 1);
+  const TBitmap shot = Snapshot(radio);
+  const TBitmap frame = Frame(TSkinBitmapKey::RadioButton, 1, kRadioButtonFrames);
+  const TCheckBoxPlacement at =
+      PlaceCheckBox({0, 0, 120, 21}, {frame.Width(), frame.Height()}, true, false);
+  const bool trans = Host.GetBool(TSkinBoolKey::RadioButtonTrans);
+  for (int y = 0; y < frame.Height(); ++y) {
+    for (int x = 0; x < frame.Width(); ++x) {
+      const TColor c = frame.Pixel(x, y);
+      const TColor want = trans && c == Host.TransColor() ? Host.FormColor() : c;
+      ASSERT_EQ(shot.Pixel(at.Box.X + x, at.Box.Y + y), want) << x << "," << y;
+    }
+  }
+  DestroyWindow(radio);  // the wrapper lets go on WM_NCDESTROY
+  wrapper.reset();
+}
+
+TEST_F(SkinControlsWin32Test, LabelFontColourComesBack) {
+  ui::TLabel label(ui::TLabelArgs{{Form.get(), 10, 130, 80, 15, "Port", 0}});
+  const ui::TColor own = label.Font().Color;
+  auto wrapper = MakeSkinControl<TzelSkinLabel>(label, Host);
+  EXPECT_TRUE(label.ParentColor());
+  wrapper->SkinStateChanged();
+  const TColor skin = Host.GetColor(TSkinColorKey::ControlFontColor);
+  EXPECT_EQ(label.Font().Color.Resolve(), skin);
+  Host.Active = false;
+  wrapper->SkinStateChanged();
+  EXPECT_EQ(label.Font().Color, own);
+  Host.Active = true;
+  wrapper->SkinStateChanged();
+  EXPECT_EQ(label.Font().Color.Resolve(), skin);
+  wrapper.reset();
+  EXPECT_EQ(label.Font().Color, own);
+}
+
+}  // namespace
+}  // namespace skin::test
