@@ -8,14 +8,14 @@
 #define QUILLORY_SKIN_CONTROLS_SKIN_HOST_H_
 
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "skin/controls/skin_source.h"
+#include "skin/engine/skin_engine.h"
 
 namespace skin {
-
-// The engine's private messages the wrappers answer.
-inline constexpr unsigned kSkinMsgIsSkinned = 10922;       // every wrapper answers 1
-inline constexpr unsigned kSkinMsgRepaintControl = 10924;  // control wrappers repaint
 
 class TzelSkinHost : public TzelSkinSource {
  public:
@@ -31,6 +31,8 @@ class TzelSkinHost : public TzelSkinSource {
   virtual bool BtnNeedAltKey() const = 0;
   // Overlay scroll bars are painted.
   virtual bool DrawScrollBar() const = 0;
+  // AClassName is in the engine's no-border class list.
+  virtual bool NoBorderClass(std::string_view AClassName) const = 0;
 };
 
 // A host with settable answers over a reader (tests, previews).
@@ -51,6 +53,12 @@ class TReaderSkinHost : public TzelSkinHost {
   bool NoChangeLabelFontColor() const override { return KeepLabelFontColor; }
   bool BtnNeedAltKey() const override { return NeedAltKey; }
   bool DrawScrollBar() const override { return ScrollBars; }
+  bool NoBorderClass(std::string_view AClassName) const override {
+    for (const auto& name : NoBorderClasses) {
+      if (name == AClassName) return true;
+    }
+    return false;
+  }
 
   bool Active = true;
   bool Destroying = false;
@@ -59,9 +67,39 @@ class TReaderSkinHost : public TzelSkinHost {
   bool KeepLabelFontColor = false;
   bool NeedAltKey = false;
   bool ScrollBars = true;
+  std::vector<std::string> NoBorderClasses;
 
  private:
   TReaderSkinSource FSource;
+};
+
+// The engine's answers.
+class TEngineSkinHost : public TzelSkinHost {
+ public:
+  explicit TEngineSkinHost(const TzelSkinEngine& AEngine) : FEngine(AEngine) {}
+  bool GetBitmap(TSkinBitmapKey AKey, TBitmap& ABuf, int ASpitIndex,
+                 int ASpitCount) const override {
+    return FEngine.GetBitmap(AKey, ABuf, ASpitIndex, ASpitCount);
+  }
+  TColor GetColor(TSkinColorKey AKey) const override {
+    return static_cast<TColor>(FEngine.GetColor(AKey));
+  }
+  bool GetBool(TSkinBoolKey AKey) const override { return FEngine.GetBool(AKey); }
+  TColor TransColor() const override { return FEngine.m_TransColor; }
+  TColor FormColor() const override { return FEngine.GetFormColor(); }
+  bool RealActive() const override { return FEngine.RealActive(); }
+  bool BeingDestroyed() const override { return FEngine.BeingDestroyed(); }
+  std::int64_t DisabledTag() const override { return FEngine.m_DisabledTag; }
+  bool NoChangeButtonsFontColor() const override { return FEngine.m_NoChangeButtonsFontColor; }
+  bool NoChangeLabelFontColor() const override { return FEngine.m_NoChangeLabelFontColor; }
+  bool BtnNeedAltKey() const override { return FEngine.m_BtnNeedAltKey; }
+  bool DrawScrollBar() const override { return FEngine.m_DrawScrollBar; }
+  bool NoBorderClass(std::string_view AClassName) const override {
+    return InNoBorderClassList(AClassName);
+  }
+
+ private:
+  const TzelSkinEngine& FEngine;
 };
 
 }  // namespace skin

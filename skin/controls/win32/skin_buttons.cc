@@ -8,10 +8,6 @@
 namespace skin {
 namespace {
 
-// The engine's "is this form active" query: 1 active, 2 inactive; a form
-// that is not skinned answers 0, and then the system decides.
-constexpr UINT kSkinMsgIsFormActive = 10923;
-
 std::optional<TButtonInput> InputOf(UINT AMessage) {
   using I = TButtonInput;
   switch (AMessage) {
@@ -70,6 +66,8 @@ TButtonContext TzelSkinButton::Context() const {
   c.CanFocus = m_Control->CanFocus();
   c.ReallyActive = m_Engine->RealActive();
   const HWND form = GetAncestor(h, GA_ROOT);
+  // 1 active, 2 inactive; a form that is not skinned answers 0, and then
+  // the system decides.
   const LRESULT answer = SendMessageW(form, kSkinMsgIsFormActive, 0, 0);
   c.FormActive = answer == 0 ? GetActiveWindow() == form : answer == 1;
   return c;

@@ -45,9 +45,9 @@ struct TSkinMessage {
 inline constexpr unsigned kMouseHot = 1;
 inline constexpr unsigned kMousePressed = 2;
 
-class TzelSkinControl {
+class TzelSkinControl : public TzelSkinCtrlObject {
  public:
-  virtual ~TzelSkinControl() = default;
+  ~TzelSkinControl() override = default;
   TzelSkinControl(const TzelSkinControl&) = delete;
   TzelSkinControl& operator=(const TzelSkinControl&) = delete;
 
@@ -63,9 +63,9 @@ class TzelSkinControl {
   virtual void KeyDown(WPARAM /*AKey*/) {}
   virtual void KeyUp(WPARAM /*AKey*/) {}
   // On attach and whenever the engine is switched or the skin changes.
-  virtual void SkinStateChanged() {}
+  void SkinStateChanged() override {}
   virtual void Init() {}
-  virtual void BeforeDestroy() { m_Destroying = true; }
+  void BeforeDestroy() override { m_Destroying = true; }
   virtual RECT GetClientRect() const = 0;
   virtual HWND GetHandle() const = 0;
   virtual bool GetEnabled() const = 0;
@@ -76,6 +76,8 @@ class TzelSkinControl {
   bool Pressed() const { return (m_MouseState & kMousePressed) != 0; }
   bool Destroying() const { return m_Destroying; }
   TzelSkinHost& Engine() const { return *m_Engine; }
+  // Keeps AHost (the engine's answers) for the wrapper's life.
+  void AdoptHost(std::unique_ptr<TzelSkinHost> AHost) { m_OwnedHost = std::move(AHost); }
 
  protected:
   TzelSkinControl(TzelSkinHost& AEngine, void* ASkinWnd)
@@ -98,6 +100,7 @@ class TzelSkinControl {
 
  private:
   HDC m_PaintDc = nullptr;
+  std::unique_ptr<TzelSkinHost> m_OwnedHost;
 };
 
 // A toolkit control's wrapper.
