@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "skin/bitmap/image_routines.h"
+#include "skin/controls/win32/skin_border.h"
 #include "skin/controls/win32/skin_buttons.h"
 #include "skin/draw/button_layout.h"
 #include "skin/draw/state_frames.h"
@@ -18,6 +19,7 @@
 #include "skin/tests/test_files.h"
 #include "ui/application.h"
 #include "ui/button.h"
+#include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/tests/win32/probe.h"
@@ -289,6 +291,57 @@ TEST_F(SkinControlsWin32Test, LabelFontColourComesBack) {
   EXPECT_EQ(label.Font().Color.Resolve(), skin);
   wrapper.reset();
   EXPECT_EQ(label.Font().Color, own);
+}
+
+// The whole window of AWindow as it is on the screen.
+TBitmap WindowSnapshot(HWND AWindow) {
+  RECT rc{};
+  GetWindowRect(AWindow, &rc);
+  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+  TDibSurface surface(w, h);
+  HDC dc = GetWindowDC(AWindow);
+  BitBlt(surface.Dc(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
+  ReleaseDC(AWindow, dc);
+  TBitmap out(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
+  }
+  return out;
+}
+
+TEST_F(SkinControlsWin32Test, EditGetsTheSkinnedBorderUnlessItHasNone) {
+  const TColor border = Host.GetColor(TSkinColorKey::ControlBorderColor);
+  for (int style : {1, 0}) {
+    SCOPED_TRACE(style);
+    ui::TEdit edit(ui::TEditArgs{{Form.get(), 10, 150, 100, 21, "8080", 0}});
+    edit.SetBorderStyle(style);
+    auto wrapper = MakeSkinControl<TzelSkinBorderWinControl>(edit, Host);
+    EXPECT_EQ(WantsSkinnedBorder(edit, Host), style == 1);
+    RedrawWindow(edit.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+    PumpMessages();
+    const TBitmap shot = WindowSnapshot(edit.Handle());
+    const TColor inner =
+        ui::TColor::Decode(std::get<int64_t>(*edit.GetProperty("Color"))).Resolve();
+    const int w = shot.Width(), h = shot.Height();
+    int outer = 0, innerCount = 0;
+    for (int x = 0; x < w; ++x) {
+      outer += (shot.Pixel(x, 0) == border) + (shot.Pixel(x, h - 1) == border);
+      if (x > 0 && x < w - 1) innerCount += shot.Pixel(x, 1) == inner;
+    }
+    if (style == 1) {
+      EXPECT_EQ(outer, 2 * w);
+      EXPECT_EQ(innerCount, w - 2);
+      EXPECT_EQ(shot.Pixel(0, h / 2), border);
+      EXPECT_EQ(shot.Pixel(1, h / 2), inner);
+    } else {
+      EXPECT_LT(outer, 2 * w);  // the edit's own look
+    }
+    // The skin list of classes without a border.
+    Host.NoBorderClasses = {"TEdit"};
+    EXPECT_FALSE(WantsSkinnedBorder(edit, Host));
+    Host.NoBorderClasses.clear();
+  }
 }
 
 }  // namespace
