@@ -111,13 +111,8 @@ void TzelSkinButton::AfterProcess(TSkinMessage& AMessage) {
 
 void TzelSkinButton::Paint() {
   const RECT rc = GetClientRect();
-  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-  if (w <= 0 || h <= 0) return;
-  TDibSurface buf(w, h);
-  if (!buf.Valid()) return;
-  HGDIOBJ oldFont = SelectObject(buf.Dc(), m_Control->FontHandle());
   TPushButtonLook look;
-  look.Size = {w, h};
+  look.Size = {rc.right - rc.left, rc.bottom - rc.top};
   look.ParentColor = ColorProperty(m_Control->Parent());
   look.Pressed = Pressed();
   look.Hot = Hot();
@@ -128,14 +123,136 @@ void TzelSkinButton::Paint() {
   look.FontColor = m_Engine->NoChangeButtonsFontColor()
                        ? m_Control->Font().Color.Resolve()
                        : m_Engine->GetColor(TSkinColorKey::ButtonFontColor);
-  THdcCanvas canvas(buf.Dc());
-  const TRect focus = PaintPushButton(canvas, *m_Engine, look);
-  if (!focus.Empty()) {
-    const RECT r{focus.Left, focus.Top, focus.Right, focus.Bottom};
-    DrawFocusRect(buf.Dc(), &r);
+  PaintPushButtonLook(look, m_Control->FontHandle());
+}
+
+// --- Native push button
+
+namespace {
+
+// Whether ATop holds a progress bar or an animation control.
+bool HoldsProgressOrAnimation(HWND ATop) {
+  bool found = false;
+  EnumChildWindows(
+      ATop,
+      [](HWND AChild, LPARAM AFound) -> BOOL {
+        wchar_t name[64] = {};
+        GetClassNameW(AChild, name, 64);
+        if (lstrcmpiW(name, L"msctls_progress32") == 0 || lstrcmpiW(name, L"SysAnimate32") == 0) {
+          *reinterpret_cast<bool*>(AFound) = true;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+}  // namespace
+
+TzelSkinWndButton::~TzelSkinWndButton() {
+  if (m_Timer && IsWindow(m_CtrlWnd)) KillTimer(m_CtrlWnd, kHotTimer);
+}
+
+void TzelSkinWndButton::Init() {
+  m_Downed = false;
+  const HWND top = GetAncestor(m_CtrlWnd, GA_ROOT);
+  if (!HoldsProgressOrAnimation(top)) {
+    m_Timer = SetTimer(m_CtrlWnd, kHotTimer, kHotTimerMs, nullptr) != 0;
   }
-  SelectObject(buf.Dc(), oldFont);
-  PaintBitmap(buf, {0, 0});
+}
+
+bool TzelSkinWndButton::PreProcess(TSkinMessage& AMessage) {
+  switch (AMessage.Msg) {
+    case WM_PAINT:
+      OwnerPaint(AMessage);
+      m_Painted = true;
+      return false;
+    case WM_ERASEBKGND:
+      AMessage.Result = 1;
+      return false;
+    case WM_TIMER:
+      if (AMessage.WParam != kHotTimer) return true;
+      if (!m_Painted) {
+        m_Painted = true;
+        Repaint();
+      }
+      if (Hot()) {
+        POINT p{};
+        GetCursorPos(&p);
+        if (WindowFromPoint(p) != m_CtrlWnd) {
+          m_MouseState &= ~kMouseHot;
+          Repaint();
+        }
+      }
+      return false;
+    case WM_KEYDOWN:
+      return AMessage.WParam != VK_RETURN;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      m_MouseState |= kMousePressed;
+      Repaint();
+      return false;
+    default:
+      return true;
+  }
+}
+
+void TzelSkinWndButton::AfterProcess(TSkinMessage& AMessage) {
+  TzelSkinControl::AfterProcess(AMessage);
+  switch (AMessage.Msg) {
+    case WM_MOUSEMOVE:
+      if (!Hot()) {
+        m_MouseState |= kMouseHot;
+        Repaint();
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case BM_SETSTATE:
+    case BM_SETSTYLE:
+    case WM_UPDATEUISTATE:
+      Repaint();
+      break;
+    case WM_LBUTTONDBLCLK:
+      m_MouseState &= ~kMousePressed;
+      m_Downed = true;
+      MouseUp();
+      break;
+    default:
+      break;
+  }
+}
+
+void TzelSkinWndButton::MouseDown() {
+  if (IsWindowEnabled(m_CtrlWnd) && IsWindowVisible(m_CtrlWnd)) SetFocus(m_CtrlWnd);
+  m_Downed = true;
+}
+
+void TzelSkinWndButton::MouseUp() {
+  if (m_Downed) {
+    const int id = GetDlgCtrlID(m_CtrlWnd);
+    PostMessageW(GetParent(m_CtrlWnd), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(m_CtrlWnd));
+  }
+  m_Downed = false;
+}
+
+void TzelSkinWndButton::Paint() {
+  RECT rc{};
+  ::GetClientRect(m_CtrlWnd, &rc);
+  TPushButtonLook look;
+  look.Size = {rc.right, rc.bottom};
+  look.Pressed = Pressed() || (SendMessageW(m_CtrlWnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+  look.Hot = Hot();
+  look.Focused = GetFocus() == m_CtrlWnd;
+  look.Enabled = GetEnabled();
+  look.WordWrap = (GetWindowLongPtrW(m_CtrlWnd, GWL_STYLE) & BS_MULTILINE) != 0;
+  look.Caption = WindowText16(m_CtrlWnd);
+  look.FontColor = m_Engine->NoChangeButtonsFontColor()
+                       ? GetSysColor(COLOR_BTNTEXT)
+                       : m_Engine->GetColor(TSkinColorKey::ButtonFontColor);
+  PaintPushButtonLook(look, reinterpret_cast<HFONT>(SendMessageW(m_CtrlWnd, WM_GETFONT, 0, 0)));
 }
 
 // --- Native check box and radio button

@@ -36,6 +36,39 @@ class TzelSkinButton : public TzelSkinControlVCL {
   std::optional<TButtonReaction> m_Pending;  // from PreProcess to AfterProcess
 };
 
+// A native push button, owner-painted like the toolkit's from its window
+// text. The pointer makes it hot; a 138 ms timer ends the hot state once
+// the pointer has left and paints it the first time (no timer in windows
+// holding a progress or animation control). A press takes the focus, the
+// release on it posts BN_CLICKED to the parent; Space reaches the button
+// (which clicks itself), Enter does not.
+class TzelSkinWndButton : public TzelSkinControlWnd {
+ public:
+  ~TzelSkinWndButton() override;
+  void Init() override;
+  bool PreProcess(TSkinMessage& AMessage) override;
+  void AfterProcess(TSkinMessage& AMessage) override;
+  void Paint() override;
+  void MouseDown() override;
+  void MouseUp() override;
+
+  static constexpr UINT_PTR kHotTimer = 0x5EB7;
+  static constexpr UINT kHotTimerMs = 138;
+  bool Downed() const { return m_Downed; }
+  bool HasTimer() const { return m_Timer; }
+
+ protected:
+  template <class T, class... A>
+  friend std::unique_ptr<T> MakeSkinControl(A&&... AArgs);
+  TzelSkinWndButton(HWND ACtrlWnd, TzelSkinHost& AEngine, void* ASkinWnd = nullptr)
+      : TzelSkinControlWnd(ACtrlWnd, AEngine, ASkinWnd) {}
+
+ private:
+  bool m_Downed = false;
+  bool m_Timer = false;
+  bool m_Painted = false;
+};
+
 // A native check box or radio button: paints its box after the control's
 // own painting, after BM_SETCHECK and double clicks.
 class TzelSkinWndCheckBox : public TzelSkinControlWnd {

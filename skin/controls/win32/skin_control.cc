@@ -4,7 +4,9 @@
 #include <functional>
 #include <stdexcept>
 
+#include "skin/controls/paint_buttons.h"
 #include "skin/draw/win32/dib_surface.h"
+#include "skin/draw/win32/hdc_canvas.h"
 
 namespace skin {
 
@@ -77,6 +79,21 @@ void TzelSkinControl::PaintBitmap(const TDibSurface& ABuf, POINT APosition) {
   if (dc == nullptr) return;
   ABuf.CopyTo(dc, APosition.x, APosition.y);
   ReleaseDC(window, dc);
+}
+
+void TzelSkinControl::PaintPushButtonLook(const TPushButtonLook& ALook, HFONT AFont) {
+  if (ALook.Size.Width <= 0 || ALook.Size.Height <= 0) return;
+  TDibSurface buf(ALook.Size.Width, ALook.Size.Height);
+  if (!buf.Valid()) return;
+  HGDIOBJ oldFont = AFont != nullptr ? SelectObject(buf.Dc(), AFont) : nullptr;
+  THdcCanvas canvas(buf.Dc());
+  const TRect focus = PaintPushButton(canvas, *m_Engine, ALook);
+  if (!focus.Empty()) {
+    const RECT r{focus.Left, focus.Top, focus.Right, focus.Bottom};
+    DrawFocusRect(buf.Dc(), &r);
+  }
+  if (oldFont != nullptr) SelectObject(buf.Dc(), oldFont);
+  PaintBitmap(buf, {0, 0});
 }
 
 void TzelSkinControl::OwnerPaint(TSkinMessage& AMessage) {

@@ -88,6 +88,9 @@ class TzelSkinControl : public TzelSkinCtrlObject {
   // Copies ABuf to the control: into the paint DC during WM_PAINT, else
   // into the window's client DC.
   void PaintBitmap(const TDibSurface& ABuf, POINT APosition);
+  // Paints a push button of ALook in AFont into a buffer and copies it to
+  // the control.
+  void PaintPushButtonLook(const struct TPushButtonLook& ALook, HFONT AFont);
   // Answers WM_PAINT with begin paint, Paint, end paint (result 0).
   void OwnerPaint(TSkinMessage& AMessage);
   // The DC Paint draws on during WM_PAINT, else null.

@@ -41,6 +41,7 @@ const TzelSkinCtrlVCLDef kVCLDefs[] = {
 };
 
 const TzelSkinCtrlWndDef kWndDefs[] = {
+    {"BUTTON", &CreateWnd<TzelSkinWndButton>},
     {"BUTTON_CHECKBOX", &CreateWnd<TzelSkinWndCheckBox>},
     {"BUTTON_RADIOBUTTON", &CreateWnd<TzelSkinWndRadioButton>},
 };

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <vector>
@@ -342,6 +343,113 @@ TEST_F(SkinControlsWin32Test, EditGetsTheSkinnedBorderUnlessItHasNone) {
     EXPECT_FALSE(WantsSkinnedBorder(edit, Host));
     Host.NoBorderClasses.clear();
   }
+}
+
+// A plain native parent that counts the clicks its buttons report.
+int g_Clicks = 0;
+LRESULT CALLBACK CountingParent(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  if (AMessage == WM_COMMAND && HIWORD(AWParam) == BN_CLICKED) ++g_Clicks;
+  return DefWindowProcW(AWindow, AMessage, AWParam, ALParam);
+}
+
+HWND CountingParentWindow() {
+  static const ATOM atom = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = CountingParent;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"SkinTestParent";
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    return RegisterClassW(&wc);
+  }();
+  EXPECT_NE(atom, 0);
+  HWND parent = CreateWindowExW(0, L"SkinTestParent", L"Dialog", WS_POPUP | WS_VISIBLE, 300, 300,
+                                240, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  EXPECT_NE(parent, nullptr);
+  return parent;
+}
+
+TEST_F(SkinControlsWin32Test, NativeButtonClicksOnceAndShowsTheSkinFrame) {
+  SetCursorPos(0, 0);
+  HWND parent = CountingParentWindow();
+  HWND button =
+      CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 25,
+                      parent, reinterpret_cast<HMENU>(7), GetModuleHandleW(nullptr), nullptr);
+  std::vector<UINT> reached;
+  ui::TForeignSubclass log(
+      button, [&](const ui::TWindowMessage& AMessage, const ui::TWindowChain::TNext& ANext) {
+        reached.push_back(AMessage.Message);
+        return ANext(AMessage);
+      });
+  auto wrapper = MakeSkinControl<TzelSkinWndButton>(button, Host);
+  EXPECT_TRUE(wrapper->HasTimer());
+  SetFocus(button);
+  PumpMessages();
+  const struct {
+    const char* Name;
+    std::vector<TLogged> Steps;
+    int Clicks;
+  } cases[] = {
+      {"space",
+       {{WM_KEYDOWN, VK_SPACE, 0x00390001}, {WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001)}},
+       1},
+      {"enter is withheld", {{WM_KEYDOWN, VK_RETURN, 0}}, 0},
+      {"press and release",
+       {{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)}, {WM_LBUTTONUP, 0, MAKELPARAM(5, 5)}},
+       1},
+      {"release alone", {{WM_LBUTTONUP, 0, MAKELPARAM(5, 5)}}, 0},
+  };
+  for (const auto& c : cases) {
+    g_Clicks = 0;
+    reached.clear();
+    Send(button, c.Steps);
+    PumpMessages();
+    EXPECT_EQ(g_Clicks, c.Clicks) << c.Name;
+    const bool enterReached =
+        std::find(reached.begin(), reached.end(), UINT{WM_KEYDOWN}) != reached.end() &&
+        c.Steps[0].WParam == VK_RETURN;
+    EXPECT_FALSE(enterReached) << c.Name;
+  }
+
+  // Hot while the pointer moves over it; the timer ends it once the
+  // pointer is elsewhere.
+  SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(wrapper->Hot());
+  SetFocus(parent);
+  const TBitmap hot = Snapshot(button);
+  const TBitmap frame2 = Frame(TSkinBitmapKey::Button, 2, kButtonFrames);
+  EXPECT_EQ(hot.Pixel(frame2.Width() / 4, frame2.Height() / 4),
+            frame2.Pixel(frame2.Width() / 4, frame2.Height() / 4));
+  for (int i = 0; i < 40 && wrapper->Hot(); ++i) {
+    Sleep(20);
+    PumpMessages();
+  }
+  EXPECT_FALSE(wrapper->Hot());
+  ASSERT_NE(GetFocus(), button);  // no focus rectangle
+  const TBitmap normal = Snapshot(button);
+  const TBitmap frame1 = Frame(TSkinBitmapKey::Button, 1, kButtonFrames);
+  const bool trans = Host.GetBool(TSkinBoolKey::ButtonTrans);
+  // The corner left of the caption.
+  for (int y = 0; y < frame1.Height() / 2; ++y) {
+    for (int x = 0; x < std::min(frame1.Width() / 2, 25); ++x) {
+      const TColor c = frame1.Pixel(x, y);
+      if (trans && c == Host.TransColor()) continue;
+      ASSERT_EQ(normal.Pixel(x, y), c) << x << "," << y;
+    }
+  }
+  wrapper.reset();
+  DestroyWindow(parent);
+}
+
+TEST_F(SkinControlsWin32Test, NoHotTimerBesideAProgressBar) {
+  HWND parent = CountingParentWindow();
+  CreateWindowExW(0, L"msctls_progress32", L"", WS_CHILD | WS_VISIBLE, 10, 60, 100, 16, parent,
+                  nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND button = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE, 10, 10, 80, 25, parent,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  auto wrapper = MakeSkinControl<TzelSkinWndButton>(button, Host);
+  EXPECT_FALSE(wrapper->HasTimer());
+  wrapper.reset();
+  DestroyWindow(parent);
 }
 
 }  // namespace
