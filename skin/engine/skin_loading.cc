@@ -1,6 +1,5 @@
 #include "skin/engine/skin_loading.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace skin {
@@ -46,15 +45,6 @@ std::optional<std::filesystem::path> SaveSkinDataToTemp(
 bool FileExists(const std::filesystem::path& APath) {
   std::error_code ec;
   return std::filesystem::is_regular_file(APath, ec);
-}
-
-bool WriteWholeFile(const std::filesystem::path& APath, std::span<const std::uint8_t> AData) {
-  std::ofstream out(APath, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(AData.data()),
-            static_cast<std::streamsize>(AData.size()));
-  out.close();
-  return static_cast<bool>(out);
 }
 
 }  // namespace skin

@@ -41,9 +41,9 @@ std::optional<std::filesystem::path> SaveSkinDataToTemp(
     const std::function<std::string()>& ANewBase, const TFileExists& AExists,
     const TWriteFile& AWrite, int AAttempts = kSkinDataSaveAttempts);
 
-// The real file system's exists and whole-file write.
+// The real file system's answer (a regular file); WriteWholeFile of
+// skin/archive/file_stream.h writes.
 bool FileExists(const std::filesystem::path& APath);
-bool WriteWholeFile(const std::filesystem::path& APath, std::span<const std::uint8_t> AData);
 
 }  // namespace skin
 

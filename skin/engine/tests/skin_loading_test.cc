@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "skin/archive/file_stream.h"
 #include "skin/engine/skin_loading.h"
 
 namespace skin {

@@ -1,0 +1,161 @@
+// TzelSkinWindow: the engine's wrapper of one skinned top-level window. It
+// takes over the window's non-client area (frame sizes, painting, region,
+// hit tests, caption buttons) and forwards the geometry and the painting to
+// the portable frame core (skin/frame). TzelSkinWindowVCL wraps a toolkit
+// form, TzelSkinWindowWnd any other top-level window (message boxes,
+// system dialogs).
+//
+// Switching skinning off restores what the window had: its style, colour,
+// region and frame; the wrapper's own subclass stays in the chain and passes
+// every message through unchanged.
+//
+// Thread safety: none; the window's thread owns the wrapper.
+#ifndef QUILLORY_SKIN_WINDOW_SKIN_WINDOW_H_
+#define QUILLORY_SKIN_WINDOW_SKIN_WINDOW_H_
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "skin/engine/skin_engine.h"
+#include "skin/frame/frame_input.h"
+#include "skin/frame/frame_metrics.h"
+#include "ui/subclass.h"
+
+namespace ui {
+class TForm;
+}
+
+namespace skin {
+
+class TzelSkinWindow {
+ public:
+  TzelSkinWindow(HWND AWindow, bool AForDialog, TzelSkinEngine& AEngine);
+  virtual ~TzelSkinWindow();
+  TzelSkinWindow(const TzelSkinWindow&) = delete;
+  TzelSkinWindow& operator=(const TzelSkinWindow&) = delete;
+
+  // Attaches, wraps the controls and switches skinning to the engine's
+  // really-active state (the creation steps after the constructor).
+  void Start();
+  HWND Handle() const { return m_hWnd; }
+  bool ForDialog() const { return m_ForDialog; }
+  bool SkinActive() const { return m_Active; }
+  // Switches skinning of this window on or off.
+  void SetSkinActive(bool AValue);
+  // The skin changed: re-reads the region flags, repaints.
+  void SkinChanged();
+
+  bool TitleVisible() const { return m_TitleVisible; }
+  void SetTitleVisible(bool AValue);
+  bool BorderVisible() const { return m_BorderVisible; }
+  void SetBorderVisible(bool AValue);
+  // The engine's title height while the title is shown and skinning on.
+  int TitleHeight() const;
+  size_t SkinCtrlCount() const { return m_SkinCtrlList.size(); }
+
+  // Frame painting and the region, also for tests.
+  void PaintFrame();
+  void UpdateRegion();
+
+ protected:
+  virtual void UpdateState() = 0;
+  virtual void SaveMetrics() = 0;
+  virtual void SkinControls() {}
+  virtual bool CanSetRegion() const { return true; }
+  virtual bool HandlesNCActivate() const { return false; }
+  virtual bool StartsAtOnce() const { return false; }
+  // Before the window's own processing; false: the message is answered.
+  virtual bool PreProcess(const ui::TWindowMessage& /*AMsg*/, LRESULT& /*AResult*/) { return true; }
+  virtual void AfterProcess(const ui::TWindowMessage& /*AMsg*/, LRESULT& /*AResult*/) {}
+  virtual void AfterSize() {}
+  virtual TFrameState FrameState() const;
+  // The controls' wrappers are told that skinning changed.
+  void ControlsStateChanged();
+
+  // Puts the frame back into the system's hands (style, region, frame).
+  void SwitchFrame(bool AOn);
+  LRESULT WindowProc(const ui::TWindowMessage& AMsg, const ui::TWindowChain::TNext& ANext);
+
+  TzelSkinEngine& m_Engine;
+  HWND m_hWnd;
+  bool m_ForDialog;
+  bool m_TitleVisible = true;
+  bool m_BorderVisible = true;
+  bool m_Destroying = false;
+  bool m_Creating = true;
+  bool m_Active = false;
+  bool m_SavedWndStyle = false;
+  bool m_DrawForm = true;
+  bool m_FormActive = true;
+  bool m_TitleNeedRegion = false;
+  bool m_BottomNeedRegion = false;
+  bool m_HadSysMenu = false;
+  int m_CaptionXPos = -10000;
+  int m_OldTitleHeight = 0;
+  int m_ClientWidth = 0;
+  int m_ClientHeight = 0;
+  int m_CaptionEnd = 0;
+  bool m_SelfSizing = false;
+  TTitleLayout m_Layout;
+  TCaptionButtonTracker m_Tracker;
+  std::vector<std::unique_ptr<TzelSkinCtrlObject>> m_SkinCtrlList;
+
+ private:
+  void StartSkinning();
+  void Act(TFrameAction AAction, std::optional<POINT> AAt);
+  void ShowSystemMenu(POINT AAt);
+  std::optional<TPoint> PointerInWindow() const;
+  TFrameElement ElementUnderPointer() const;
+
+  uintptr_t m_SubclassId;
+  std::unique_ptr<ui::TForeignSubclass> m_Foreign;
+};
+
+// A toolkit form.
+class TzelSkinWindowVCL final : public TzelSkinWindow {
+ public:
+  TzelSkinWindowVCL(ui::TForm& AForm, bool AForDialog, TzelSkinEngine& AEngine);
+  ~TzelSkinWindowVCL() override;
+  ui::TForm& Form() const { return m_Form; }
+
+ protected:
+  void UpdateState() override;
+  void SaveMetrics() override;
+  void SkinControls() override;
+  bool CanSetRegion() const override;
+  bool HandlesNCActivate() const override { return true; }
+  bool StartsAtOnce() const override { return true; }
+  void AfterProcess(const ui::TWindowMessage& AMsg, LRESULT& AResult) override;
+  TFrameState FrameState() const override;
+
+ private:
+  void SkinComponentsOf(ui::TComponent& AOwner);
+  ui::TForm& m_Form;
+  std::optional<int64_t> m_OldColor;
+  bool m_SkinAlled = false;
+};
+
+// Any other top-level window.
+class TzelSkinWindowWnd final : public TzelSkinWindow {
+ public:
+  TzelSkinWindowWnd(HWND AWindow, bool AForDialog, TzelSkinEngine& AEngine);
+  ~TzelSkinWindowWnd() override;
+
+ protected:
+  void UpdateState() override;
+  void SaveMetrics() override;
+  void SkinControls() override;
+  bool PreProcess(const ui::TWindowMessage& AMsg, LRESULT& AResult) override;
+
+ private:
+  LONG_PTR m_OldStyle = 0;
+  bool m_OpenWnd = false;
+};
+
+}  // namespace skin
+
+#endif  // QUILLORY_SKIN_WINDOW_SKIN_WINDOW_H_
