@@ -13,6 +13,7 @@
 #include "skin/bitmap/image_routines.h"
 #include "skin/controls/win32/skin_border.h"
 #include "skin/controls/win32/skin_buttons.h"
+#include "skin/controls/win32/skin_ctrl_defs.h"
 #include "skin/draw/button_layout.h"
 #include "skin/draw/state_frames.h"
 #include "skin/draw/win32/dib_surface.h"
@@ -450,6 +451,45 @@ TEST_F(SkinControlsWin32Test, NoHotTimerBesideAProgressBar) {
   EXPECT_FALSE(wrapper->HasTimer());
   wrapper.reset();
   DestroyWindow(parent);
+}
+
+TEST_F(SkinControlsWin32Test, TheEngineWrapsTheFormsControlsFromTheTablesAndLetsGo) {
+  ClearSkinCtrlDefs();
+  RegisterSkinControlDefs();
+  ui::TButton button(ui::TButtonArgs{{Form.get(), 10, 10, 80, 25, "OK", 0}});
+  ui::TLabel label(ui::TLabelArgs{{Form.get(), 10, 50, 80, 15, "Port", 0}});
+  ui::TEdit edit(ui::TEditArgs{{Form.get(), 10, 80, 100, 21, "6666", 0}});
+  int clicks = 0;
+  button.OnClick = [&] { ++clicks; };
+  const ui::TColor ownColour = label.Font().Color;
+  auto engine = std::make_unique<TzelSkinEngine>(Form.get());
+  engine->SetSkinData(OwnSkinData());
+  engine->Loaded();
+  engine->SetActive(true);
+  PumpMessages();
+  ASSERT_TRUE(engine->RealActive());
+  for (HWND h : {button.Handle(), label.Handle(), edit.Handle()}) {
+    EXPECT_EQ(SendMessageW(h, kSkinMsgIsSkinned, 0, 0), 1);
+  }
+  EXPECT_EQ(label.Font().Color.Resolve(),
+            static_cast<TColor>(engine->GetColor(TSkinColorKey::ControlFontColor)));
+  button.SetFocus();
+  SendMessageW(button.Handle(), WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(button.Handle(), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(clicks, 1);
+
+  engine->SetActive(false);
+  PumpMessages();
+  EXPECT_EQ(label.Font().Color, ownColour);
+  EXPECT_EQ(SendMessageW(button.Handle(), kSkinMsgIsSkinned, 0, 0), 0);  // passed through
+
+  engine->SetActive(true);
+  PumpMessages();
+  engine.reset();
+  PumpMessages();
+  EXPECT_EQ(label.Font().Color, ownColour);
+  EXPECT_EQ(SendMessageW(button.Handle(), kSkinMsgIsSkinned, 0, 0), 0);
+  ClearSkinCtrlDefs();
 }
 
 }  // namespace
