@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "skin/controls/paint_buttons.h"
+#include "skin/controls/thumb_tracking.h"
 #include "skin/draw/win32/dib_surface.h"
 #include "skin/draw/win32/hdc_canvas.h"
 
@@ -136,6 +137,54 @@ RECT TzelSkinControlVCL::GetClientRect() const {
   return r;
 }
 
+namespace {
+
+// Controls whose scrolling the thumb tracking leaves alone.
+bool TracksThumb(const ui::TWidgetClass& AClass) {
+  if (AClass.InheritsFrom(ui::classes::CustomGrid) || AClass.InheritsFrom(ui::classes::ScrollBox)) {
+    return false;
+  }
+  for (std::string_view name :
+       {"TRxRichEdit", "TRxCustomRichEdit", "TJvxRichEdit", "TRichEditViewer"}) {
+    if (AClass.InheritsFrom(name)) return false;
+  }
+  return true;
+}
+
+void TrackThumb(HWND AWindow, const TSkinMessage& AMessage) {
+  TThumbTracking& state = ThumbTracking();
+  POINT cursor{};
+  if (AMessage.Msg == WM_NCLBUTTONDOWN) {
+    GetCursorPos(&cursor);
+    state.PressV = cursor.y;
+    state.PressH = cursor.x;
+    return;
+  }
+  if (AMessage.Msg != WM_VSCROLL && AMessage.Msg != WM_HSCROLL) return;
+  const bool vertical = AMessage.Msg == WM_VSCROLL;
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetScrollBarInfo(AWindow, vertical ? OBJID_VSCROLL : OBJID_HSCROLL, &info)) return;
+  TSystemThumb system;
+  system.Top = info.xyThumbTop;
+  system.Bottom = info.xyThumbBottom;
+  system.TrackEnd = vertical ? info.rcScrollBar.bottom - info.rcScrollBar.top
+                             : info.rcScrollBar.right - info.rcScrollBar.left;
+  system.Arrow = GetSystemMetrics(vertical ? SM_CXVSCROLL : SM_CXHSCROLL);
+  const WORD code = LOWORD(AMessage.WParam);
+  const TThumbCode kind = code == SB_THUMBTRACK      ? TThumbCode::Track
+                          : code == SB_THUMBPOSITION ? TThumbCode::Position
+                                                     : TThumbCode::Other;
+  GetCursorPos(&cursor);
+  if (vertical) {
+    OnScrollMessage(state.V, kind, system, cursor.y, state.PressV);
+  } else {
+    OnScrollMessage(state.H, kind, system, cursor.x, state.PressH);
+  }
+}
+
+}  // namespace
+
 LRESULT TzelSkinControlVCL::Dispatch(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   if (m_Engine->BeingDestroyed() || !m_Engine->RealActive() ||
       m_Control->Tag() == m_Engine->DisabledTag()) {
@@ -145,6 +194,7 @@ LRESULT TzelSkinControlVCL::Dispatch(UINT AMessage, WPARAM AWParam, LPARAM ALPar
   // The saved method may outlive this call's wrapper (a handler frees the
   // window wrapper): keep a copy.
   const ui::TWidget::TWndProc old = m_OldWndProc;
+  if (TracksThumb(m_Control->Class())) TrackThumb(m_Control->Handle(), message);
   if (PreProcess(message)) message.Result = old(AMessage, AWParam, ALParam);
   if (!m_Destroying) AfterProcess(message);
   return message.Result;
