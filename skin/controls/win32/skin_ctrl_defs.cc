@@ -4,6 +4,7 @@
 
 #include "skin/controls/win32/skin_border.h"
 #include "skin/controls/win32/skin_buttons.h"
+#include "skin/controls/win32/skin_containers.h"
 
 namespace skin {
 namespace {
@@ -33,7 +34,9 @@ namespace c = ui::classes;
 
 // Table order; ParentColor as the wrapper's class says.
 const TzelSkinCtrlVCLDef kVCLDefs[] = {
+    {&c::CustomFrame, &CreateVCL<TzelSkinFrame>, false},
     {&c::CustomHotKey, &CreateVCL<TzelSkinBorderWinControl>, false},
+    {&c::CustomPanel, &CreateVCL<TzelSkinPanel>, true},
     // Until the overlay scroll bars come, edits get the skinned border only.
     {&c::CustomEdit, &CreateVCL<TzelSkinBorderWinControl>, false},
     {&c::CustomButton, &CreateVCL<TzelSkinButton>, false},
