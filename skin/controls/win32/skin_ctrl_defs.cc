@@ -5,6 +5,7 @@
 #include "skin/controls/win32/skin_border.h"
 #include "skin/controls/win32/skin_buttons.h"
 #include "skin/controls/win32/skin_containers.h"
+#include "skin/controls/win32/skin_updown.h"
 
 namespace skin {
 namespace {
@@ -35,6 +36,7 @@ namespace c = ui::classes;
 // Table order; ParentColor as the wrapper's class says.
 const TzelSkinCtrlVCLDef kVCLDefs[] = {
     {&c::CustomFrame, &CreateVCL<TzelSkinFrame>, false},
+    {&c::CustomUpDown, &CreateVCL<TzelSkinUpDown>, false},
     {&c::CustomHotKey, &CreateVCL<TzelSkinBorderWinControl>, false},
     {&c::CustomPanel, &CreateVCL<TzelSkinPanel>, true},
     // Until the overlay scroll bars come, edits get the skinned border only.

@@ -14,6 +14,7 @@
 #include "skin/controls/win32/skin_border.h"
 #include "skin/controls/win32/skin_buttons.h"
 #include "skin/controls/win32/skin_ctrl_defs.h"
+#include "skin/controls/win32/skin_updown.h"
 #include "skin/draw/button_layout.h"
 #include "skin/draw/state_frames.h"
 #include "skin/draw/win32/dib_surface.h"
@@ -25,6 +26,7 @@
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/tests/win32/probe.h"
+#include "ui/widget_class.h"
 
 namespace skin::test {
 namespace {
@@ -451,6 +453,31 @@ TEST_F(SkinControlsWin32Test, NoHotTimerBesideAProgressBar) {
   EXPECT_FALSE(wrapper->HasTimer());
   wrapper.reset();
   DestroyWindow(parent);
+}
+
+TEST_F(SkinControlsWin32Test, SpinEditArrowsShowThePressedHalf) {
+  ui::TSpinEdit spin(ui::TSpinEditArgs{{Form.get(), 150, 10, 80, 21, "5", 0}});
+  ui::TWidget* arrows = nullptr;  // the arrows sit on the form beside the field
+  for (ui::TWidget* child : Form->Children()) {
+    if (child->Class().InheritsFrom(ui::classes::UpDown)) arrows = child;
+  }
+  ASSERT_NE(arrows, nullptr);
+  auto wrapper = MakeSkinControl<TzelSkinUpDown>(*arrows, Host);
+  RECT rc{};
+  GetClientRect(arrows->Handle(), &rc);
+  const TColor border = Host.GetColor(TSkinColorKey::ToolBarBorderColor);
+  const TColor down = Host.GetColor(TSkinColorKey::ToolBarDownColor);
+  SendMessageW(arrows->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, rc.bottom - 2));
+  EXPECT_EQ(wrapper->PressedHalf(), 1);
+  TBitmap shot = Snapshot(arrows->Handle());
+  EXPECT_EQ(shot.Pixel(0, 0), border);
+  EXPECT_EQ(shot.Pixel(rc.right - 1, rc.bottom / 2), border);  // the second half's top
+  EXPECT_EQ(shot.Pixel(1, rc.bottom - 2), down);
+  EXPECT_NE(shot.Pixel(1, 1), down);
+  SendMessageW(arrows->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(2, rc.bottom - 2));
+  EXPECT_EQ(wrapper->PressedHalf(), 0);
+  shot = Snapshot(arrows->Handle());
+  EXPECT_NE(shot.Pixel(1, rc.bottom - 2), down);
 }
 
 TEST_F(SkinControlsWin32Test, TheEngineWrapsTheFormsControlsFromTheTablesAndLetsGo) {
