@@ -427,6 +427,13 @@ LRESULT TzelSkinWindow::WindowProc(const ui::TWindowMessage& AMsg,
   }
   LRESULT result = 0;
   if (!PreProcess(AMsg, result)) return result;
+  // The system's own processing changes the proposed rectangle: the frame
+  // is computed from the window's rectangle as proposed.
+  RECT proposed{};
+  if (AMsg.Message == WM_NCCALCSIZE && AMsg.LParam) {
+    proposed = AMsg.WParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(AMsg.LParam)->rgrc[0]
+                           : *reinterpret_cast<RECT*>(AMsg.LParam);
+  }
   result = ANext(AMsg);
   switch (AMsg.Message) {
     case WM_DESTROY:
@@ -447,14 +454,14 @@ LRESULT TzelSkinWindow::WindowProc(const ui::TWindowMessage& AMsg,
     case WM_NCCALCSIZE: {
       if (AMsg.WParam) {
         auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(AMsg.LParam);
-        const TRect client = ClientRect(m_Engine.Metrics(), state, ToRect(params->rgrc[0]));
+        const TRect client = ClientRect(m_Engine.Metrics(), state, ToRect(proposed));
         params->rgrc[0] = {client.Left, client.Top, client.Right, client.Bottom};
         params->rgrc[1] = params->rgrc[0];
         params->rgrc[2] = params->rgrc[0];
         result = WVR_VALIDRECTS;
       } else {
         auto* rect = reinterpret_cast<RECT*>(AMsg.LParam);
-        const TRect client = ClientRect(m_Engine.Metrics(), state, ToRect(*rect));
+        const TRect client = ClientRect(m_Engine.Metrics(), state, ToRect(proposed));
         *rect = {client.Left, client.Top, client.Right, client.Bottom};
         result = 0;
       }
