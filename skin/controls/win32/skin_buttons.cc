@@ -1,0 +1,343 @@
+#include "skin/controls/win32/skin_buttons.h"
+
+#include "skin/controls/paint_buttons.h"
+#include "skin/draw/win32/dib_surface.h"
+#include "skin/draw/win32/hdc_canvas.h"
+#include "ui/button.h"
+
+namespace skin {
+namespace {
+
+std::optional<TButtonInput> InputOf(UINT AMessage) {
+  using I = TButtonInput;
+  switch (AMessage) {
+    case WM_KEYDOWN:
+      return I::KeyDown;
+    case WM_KEYUP:
+      return I::KeyUp;
+    case WM_CHAR:
+      return I::Char;
+    case WM_LBUTTONDOWN:
+      return I::LButtonDown;
+    case WM_LBUTTONUP:
+      return I::LButtonUp;
+    case WM_LBUTTONDBLCLK:
+      return I::LButtonDblClk;
+    case ui::CM_MOUSEENTER:
+      return I::MouseEnter;
+    case ui::CM_MOUSELEAVE:
+      return I::MouseLeave;
+    case WM_SETFOCUS:
+      return I::SetFocus;
+    case WM_KILLFOCUS:
+    case ui::CM_GOTFOCUS:
+    case ui::CM_LOSTFOCUS:
+      return I::KillFocus;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The "Color" property of AWidget, resolved, or kNoColor.
+TColor ColorProperty(const ui::TWidget* AWidget) {
+  if (AWidget == nullptr) return kNoColor;
+  const auto* info = AWidget->FindProperty("Color");
+  if (info == nullptr || info->Type->Kind != ui::TPropertyKind::Color) return kNoColor;
+  const auto value = AWidget->GetProperty("Color");
+  if (!value) return kNoColor;
+  return ui::TColor::Decode(std::get<int64_t>(*value)).Resolve();
+}
+
+bool BoolProperty(const ui::TWidget& AWidget, std::string_view AName) {
+  const auto value = AWidget.GetProperty(AName);
+  return value && std::holds_alternative<bool>(*value) && std::get<bool>(*value);
+}
+
+}  // namespace
+
+// --- Push button
+
+TButtonContext TzelSkinButton::Context() const {
+  TButtonContext c;
+  const HWND h = GetHandle();
+  c.Focused = GetFocus() == h;
+  c.Enabled = GetEnabled();
+  c.Visible = IsWindowVisible(h) != FALSE;
+  c.CanFocus = m_Control->CanFocus();
+  c.ReallyActive = m_Engine->RealActive();
+  const HWND form = GetAncestor(h, GA_ROOT);
+  // 1 active, 2 inactive; a form that is not skinned answers 0, and then
+  // the system decides.
+  const LRESULT answer = SendMessageW(form, kSkinMsgIsFormActive, 0, 0);
+  c.FormActive = answer == 0 ? GetActiveWindow() == form : answer == 1;
+  return c;
+}
+
+bool TzelSkinButton::PreProcess(TSkinMessage& AMessage) {
+  m_Pending.reset();
+  switch (AMessage.Msg) {
+    case WM_PAINT:
+      OwnerPaint(AMessage);
+      return false;
+    case WM_ERASEBKGND:
+      AMessage.Result = 1;
+      return false;
+    case ui::CM_DIALOGCHAR:
+      return !m_Engine->BtnNeedAltKey() || (GetKeyState(VK_MENU) & 0x8000) != 0;
+    default:
+      break;
+  }
+  const auto input = InputOf(AMessage.Msg);
+  if (!input) return true;
+  m_Pending = m_Clicks.Handle(*input, static_cast<int>(AMessage.WParam), Context());
+  return m_Pending->PassToControl;
+}
+
+void TzelSkinButton::AfterProcess(TSkinMessage& AMessage) {
+  if (!m_Pending) {
+    TzelSkinControl::AfterProcess(AMessage);
+    if (AMessage.Msg == WM_UPDATEUISTATE) Repaint();
+    return;
+  }
+  const TButtonReaction r = *m_Pending;
+  m_Pending.reset();
+  m_MouseState = (m_Clicks.Hot() ? kMouseHot : 0u) | (m_Clicks.Pressed() ? kMousePressed : 0u);
+  if (r.TakeFocus) m_Control->SetFocus();
+  if (r.Repaint) Repaint();
+  if (r.Click) {
+    if (auto* button = dynamic_cast<ui::TButton*>(m_Control)) button->Click();
+  }
+}
+
+void TzelSkinButton::Paint() {
+  const RECT rc = GetClientRect();
+  TPushButtonLook look;
+  look.Size = {rc.right - rc.left, rc.bottom - rc.top};
+  look.ParentColor = ColorProperty(m_Control->Parent());
+  look.Pressed = Pressed();
+  look.Hot = Hot();
+  look.Focused = GetFocus() == GetHandle();
+  look.Enabled = GetEnabled();
+  look.WordWrap = BoolProperty(*m_Control, "WordWrap");
+  look.Caption = WindowText16(GetHandle());
+  look.FontColor = m_Engine->NoChangeButtonsFontColor()
+                       ? m_Control->Font().Color.Resolve()
+                       : m_Engine->GetColor(TSkinColorKey::ButtonFontColor);
+  PaintPushButtonLook(look, m_Control->FontHandle());
+}
+
+// --- Native push button
+
+namespace {
+
+// Whether ATop holds a progress bar or an animation control.
+bool HoldsProgressOrAnimation(HWND ATop) {
+  bool found = false;
+  EnumChildWindows(
+      ATop,
+      [](HWND AChild, LPARAM AFound) -> BOOL {
+        wchar_t name[64] = {};
+        GetClassNameW(AChild, name, 64);
+        if (lstrcmpiW(name, L"msctls_progress32") == 0 || lstrcmpiW(name, L"SysAnimate32") == 0) {
+          *reinterpret_cast<bool*>(AFound) = true;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+}  // namespace
+
+TzelSkinWndButton::~TzelSkinWndButton() {
+  if (m_Timer && IsWindow(m_CtrlWnd)) KillTimer(m_CtrlWnd, kHotTimer);
+}
+
+void TzelSkinWndButton::Init() {
+  m_Downed = false;
+  const HWND top = GetAncestor(m_CtrlWnd, GA_ROOT);
+  if (!HoldsProgressOrAnimation(top)) {
+    m_Timer = SetTimer(m_CtrlWnd, kHotTimer, kHotTimerMs, nullptr) != 0;
+  }
+}
+
+bool TzelSkinWndButton::PreProcess(TSkinMessage& AMessage) {
+  switch (AMessage.Msg) {
+    case WM_PAINT:
+      OwnerPaint(AMessage);
+      m_Painted = true;
+      return false;
+    case WM_ERASEBKGND:
+      AMessage.Result = 1;
+      return false;
+    case WM_TIMER:
+      if (AMessage.WParam != kHotTimer) return true;
+      if (!m_Painted) {
+        m_Painted = true;
+        Repaint();
+      }
+      if (Hot()) {
+        POINT p{};
+        GetCursorPos(&p);
+        if (WindowFromPoint(p) != m_CtrlWnd) {
+          m_MouseState &= ~kMouseHot;
+          Repaint();
+        }
+      }
+      return false;
+    case WM_KEYDOWN:
+      return AMessage.WParam != VK_RETURN;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      m_MouseState |= kMousePressed;
+      Repaint();
+      return false;
+    default:
+      return true;
+  }
+}
+
+void TzelSkinWndButton::AfterProcess(TSkinMessage& AMessage) {
+  TzelSkinControl::AfterProcess(AMessage);
+  switch (AMessage.Msg) {
+    case WM_MOUSEMOVE:
+      if (!Hot()) {
+        m_MouseState |= kMouseHot;
+        Repaint();
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case BM_SETSTATE:
+    case BM_SETSTYLE:
+    case WM_UPDATEUISTATE:
+      Repaint();
+      break;
+    case WM_LBUTTONDBLCLK:
+      m_MouseState &= ~kMousePressed;
+      m_Downed = true;
+      MouseUp();
+      break;
+    default:
+      break;
+  }
+}
+
+void TzelSkinWndButton::MouseDown() {
+  if (IsWindowEnabled(m_CtrlWnd) && IsWindowVisible(m_CtrlWnd)) SetFocus(m_CtrlWnd);
+  m_Downed = true;
+}
+
+void TzelSkinWndButton::MouseUp() {
+  if (m_Downed) {
+    const int id = GetDlgCtrlID(m_CtrlWnd);
+    PostMessageW(GetParent(m_CtrlWnd), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(m_CtrlWnd));
+  }
+  m_Downed = false;
+}
+
+void TzelSkinWndButton::Paint() {
+  RECT rc{};
+  ::GetClientRect(m_CtrlWnd, &rc);
+  TPushButtonLook look;
+  look.Size = {rc.right, rc.bottom};
+  look.Pressed = Pressed() || (SendMessageW(m_CtrlWnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+  look.Hot = Hot();
+  look.Focused = GetFocus() == m_CtrlWnd;
+  look.Enabled = GetEnabled();
+  look.WordWrap = (GetWindowLongPtrW(m_CtrlWnd, GWL_STYLE) & BS_MULTILINE) != 0;
+  look.Caption = WindowText16(m_CtrlWnd);
+  look.FontColor = m_Engine->NoChangeButtonsFontColor()
+                       ? GetSysColor(COLOR_BTNTEXT)
+                       : m_Engine->GetColor(TSkinColorKey::ButtonFontColor);
+  PaintPushButtonLook(look, reinterpret_cast<HFONT>(SendMessageW(m_CtrlWnd, WM_GETFONT, 0, 0)));
+}
+
+// --- Native check box and radio button
+
+void TzelSkinWndCheckBox::AfterProcess(TSkinMessage& AMessage) {
+  TzelSkinControl::AfterProcess(AMessage);
+  switch (AMessage.Msg) {
+    case BM_SETCHECK:
+    case BM_SETSTATE:
+    case WM_LBUTTONDBLCLK:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      Repaint();
+      break;
+    default:
+      break;
+  }
+}
+
+void TzelSkinWndCheckBox::Paint() {
+  const HWND h = GetHandle();
+  RECT rc{};
+  ::GetClientRect(h, &rc);
+  const int w = rc.right, ht = rc.bottom;
+  if (w <= 0 || ht <= 0) return;
+  TDibSurface buf(w, ht);
+  if (!buf.Valid()) return;
+  const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+  const LONG_PTR exStyle = GetWindowLongPtrW(h, GWL_EXSTYLE);
+  TCheckLook look;
+  look.Client = {0, 0, w, ht};
+  look.ControlColor = m_Engine->FormColor();
+  look.Enabled = GetEnabled();
+  // The text on the right of the box unless BS_LEFTTEXT (or WS_EX_RIGHT).
+  look.RightAligned = (style & BS_LEFTTEXT) == 0 && (exStyle & WS_EX_RIGHT) == 0;
+  look.RightToLeft = (exStyle & WS_EX_RTLREADING) != 0;
+  const LRESULT check = SendMessageW(h, BM_GETCHECK, 0, 0);
+  THdcCanvas canvas(buf.Dc());
+  const TRect square =
+      Radio() ? PaintRadioButtonBox(canvas, *m_Engine, look, check == BST_CHECKED)
+              : PaintCheckBoxBox(canvas, *m_Engine, look,
+                                 check == BST_CHECKED         ? TCheckState::Checked
+                                 : check == BST_INDETERMINATE ? TCheckState::Grayed
+                                                              : TCheckState::Unchecked);
+  if (square.Empty()) return;
+  HDC dc = PaintDc() != nullptr ? PaintDc() : GetDC(h);
+  if (dc == nullptr) return;
+  BitBlt(dc, square.Left, square.Top, square.Width(), square.Height(), buf.Dc(), square.Left,
+         square.Top, SRCCOPY);
+  if (PaintDc() == nullptr) ReleaseDC(h, dc);
+}
+
+bool TzelSkinWndRadioButton::PreProcess(TSkinMessage& AMessage) {
+  if (AMessage.Msg == WM_ERASEBKGND) {
+    AMessage.Result = 1;
+    return false;
+  }
+  return true;
+}
+
+// --- Label
+
+TzelSkinLabel::~TzelSkinLabel() {
+  RestoreFontColor();
+}
+
+void TzelSkinLabel::RestoreFontColor() {
+  if (!m_OldFontColor) return;
+  ui::TFont font = m_Control->Font();
+  font.Color = *m_OldFontColor;
+  m_Control->SetFont(font);
+  m_OldFontColor.reset();
+}
+
+void TzelSkinLabel::SkinStateChanged() {
+  if (!m_Engine->RealActive() || m_Engine->NoChangeLabelFontColor()) {
+    RestoreFontColor();
+    return;
+  }
+  const TColor skin = m_Engine->GetColor(TSkinColorKey::ControlFontColor);
+  if (skin == kNoColor) return;
+  ui::TFont font = m_Control->Font();
+  if (!m_OldFontColor) m_OldFontColor = font.Color;
+  font.Color = ui::TColor::Rgb(GetRValue(skin), GetGValue(skin), GetBValue(skin));
+  if (!(font == m_Control->Font())) m_Control->SetFont(font);
+}
+
+}  // namespace skin

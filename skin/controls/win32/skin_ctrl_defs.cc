@@ -1,0 +1,68 @@
+#include "skin/controls/win32/skin_ctrl_defs.h"
+
+#include <stdexcept>
+
+#include "skin/controls/win32/skin_border.h"
+#include "skin/controls/win32/skin_buttons.h"
+#include "skin/controls/win32/skin_containers.h"
+#include "skin/controls/win32/skin_updown.h"
+
+namespace skin {
+namespace {
+
+template <class W>
+std::unique_ptr<TzelSkinCtrlObject> CreateVCL(ui::TComponent& AControl, TzelSkinEngine& AEngine) {
+  auto* widget = dynamic_cast<ui::TWidget*>(&AControl);
+  if (widget == nullptr || widget->Handle() == nullptr) {
+    throw std::invalid_argument("a control wrapper needs a control with a window");
+  }
+  auto host = std::make_unique<TEngineSkinHost>(AEngine);
+  auto wrapper = MakeSkinControl<W>(*widget, *host);
+  wrapper->AdoptHost(std::move(host));
+  return wrapper;
+}
+
+template <class W>
+std::unique_ptr<TzelSkinCtrlObject> CreateWnd(TWndHandle AWindow, TzelSkinEngine& AEngine) {
+  if (!IsWindow(AWindow)) throw std::invalid_argument("a control wrapper needs a window");
+  auto host = std::make_unique<TEngineSkinHost>(AEngine);
+  auto wrapper = MakeSkinControl<W>(AWindow, *host);
+  wrapper->AdoptHost(std::move(host));
+  return wrapper;
+}
+
+namespace c = ui::classes;
+
+// Table order; ParentColor as the wrapper's class says.
+const TzelSkinCtrlVCLDef kVCLDefs[] = {
+    {&c::CustomFrame, &CreateVCL<TzelSkinFrame>, false},
+    {&c::CustomUpDown, &CreateVCL<TzelSkinUpDown>, false},
+    {&c::CustomHotKey, &CreateVCL<TzelSkinBorderWinControl>, false},
+    {&c::CustomPanel, &CreateVCL<TzelSkinPanel>, true},
+    // Until the overlay scroll bars come, edits get the skinned border only.
+    {&c::CustomEdit, &CreateVCL<TzelSkinBorderWinControl>, false},
+    {&c::CustomButton, &CreateVCL<TzelSkinButton>, false},
+    {&c::CustomLabel, &CreateVCL<TzelSkinLabel>, true},
+};
+
+const TzelSkinCtrlWndDef kWndDefs[] = {
+    {"BUTTON", &CreateWnd<TzelSkinWndButton>},
+    {"BUTTON_CHECKBOX", &CreateWnd<TzelSkinWndCheckBox>},
+    {"BUTTON_RADIOBUTTON", &CreateWnd<TzelSkinWndRadioButton>},
+};
+
+}  // namespace
+
+std::span<const TzelSkinCtrlVCLDef> SkinControlVCLDefs() {
+  return kVCLDefs;
+}
+std::span<const TzelSkinCtrlWndDef> SkinControlWndDefs() {
+  return kWndDefs;
+}
+
+void RegisterSkinControlDefs() {
+  RegisterSkinCtrlVCLDefs(kVCLDefs);
+  RegisterSkinCtrlWndDefs(kWndDefs);
+}
+
+}  // namespace skin
