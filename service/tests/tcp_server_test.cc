@@ -103,7 +103,9 @@ TEST(TcpServer, ConnectionLimitRefusesWithoutAByteAndRecovers) {
 TEST(TcpServer, BurstOf200ClientsIsServedWithoutFailuresOrLongWaits) {
   constexpr int kClients = 200;
   EchoServer s;
-  for (int round = 0; round < 5; ++round) {
+  // Round 0 is not judged: it pays for the test process's own first 400
+  // threads (under Wine each costs round trips to the wine server).
+  for (int round = 0; round <= 5; ++round) {
     std::atomic<int> failed{0}, slow{0};
     std::atomic<long long> slowest_ms{0};
     // A blocking start line: clients spinning until the last is ready would
@@ -130,6 +132,7 @@ TEST(TcpServer, BurstOf200ClientsIsServedWithoutFailuresOrLongWaits) {
       });
     }
     for (auto& c : clients) c.join();
+    if (round == 0) continue;
     EXPECT_EQ(failed, 0) << "round " << round;
     EXPECT_EQ(slow, 0) << "round " << round << ", slowest " << slowest_ms << " ms";
   }
