@@ -3,6 +3,7 @@
 // after windows.h
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -140,12 +141,15 @@ void PaintSkinnedTabs(HWND ATab, HDC ADc, const TzelSkinHost& AEngine) {
   RestoreDC(ADc, saved);
 }
 
-// --- Toolkit tab and page controls
+namespace {
 
-bool TzelSkinTabControl::PreProcess(TSkinMessage& AMessage) {
+// Owner-painted: WM_PAINT goes to AOwnerPaint, WM_ERASEBKGND is answered
+// without erasing; everything else reaches the control.
+bool PassUnlessPaint(TSkinMessage& AMessage,
+                     const std::function<void(TSkinMessage&)>& AOwnerPaint) {
   switch (AMessage.Msg) {
     case WM_PAINT:
-      OwnerPaint(AMessage);
+      AOwnerPaint(AMessage);
       return false;
     case WM_ERASEBKGND:
       AMessage.Result = 1;
@@ -155,12 +159,24 @@ bool TzelSkinTabControl::PreProcess(TSkinMessage& AMessage) {
   }
 }
 
-void TzelSkinTabControl::Paint() {
-  const HWND h = GetHandle();
-  HDC dc = PaintDc() != nullptr ? PaintDc() : GetDC(h);
+// PaintSkinnedTabs on APaintDc, or on the window's DC outside WM_PAINT.
+void PaintTabsOn(HWND ATab, HDC APaintDc, const TzelSkinHost& AEngine) {
+  HDC dc = APaintDc != nullptr ? APaintDc : GetDC(ATab);
   if (dc == nullptr) return;
-  PaintSkinnedTabs(h, dc, *m_Engine);
-  if (PaintDc() == nullptr) ReleaseDC(h, dc);
+  PaintSkinnedTabs(ATab, dc, AEngine);
+  if (APaintDc == nullptr) ReleaseDC(ATab, dc);
+}
+
+}  // namespace
+
+// --- Toolkit tab and page controls
+
+bool TzelSkinTabControl::PreProcess(TSkinMessage& AMessage) {
+  return PassUnlessPaint(AMessage, [this](TSkinMessage& APaint) { OwnerPaint(APaint); });
+}
+
+void TzelSkinTabControl::Paint() {
+  PaintTabsOn(GetHandle(), PaintDc(), *m_Engine);
 }
 
 // --- Native tab controls
@@ -170,23 +186,11 @@ TzelSkinWndTabControl::~TzelSkinWndTabControl() {
 }
 
 bool TzelSkinWndTabControl::PreProcess(TSkinMessage& AMessage) {
-  switch (AMessage.Msg) {
-    case WM_PAINT:
-      OwnerPaint(AMessage);
-      return false;
-    case WM_ERASEBKGND:
-      AMessage.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  return PassUnlessPaint(AMessage, [this](TSkinMessage& APaint) { OwnerPaint(APaint); });
 }
 
 void TzelSkinWndTabControl::Paint() {
-  HDC dc = PaintDc() != nullptr ? PaintDc() : GetDC(m_CtrlWnd);
-  if (dc == nullptr) return;
-  PaintSkinnedTabs(m_CtrlWnd, dc, *m_Engine);
-  if (PaintDc() == nullptr) ReleaseDC(m_CtrlWnd, dc);
+  PaintTabsOn(m_CtrlWnd, PaintDc(), *m_Engine);
 }
 
 void TzelSkinWndTabControl::RestoreTabHeight() {

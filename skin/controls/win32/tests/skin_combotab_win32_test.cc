@@ -19,6 +19,7 @@
 #include "skin/controls/win32/skin_combo.h"
 #include "skin/controls/win32/skin_ctrl_defs.h"
 #include "skin/controls/win32/skin_tabs.h"
+#include "skin/controls/win32/tests/wrapper_test_util.h"
 #include "skin/draw/bitmap_canvas.h"
 #include "skin/draw/fills.h"
 #include "skin/draw/state_frames.h"
@@ -55,68 +56,6 @@ A ArgsAt(ui::TWidgetArgs AWidget) {
   args.Widget = AWidget;
   return args;
 }
-
-struct TLogged {
-  UINT Msg;
-  WPARAM WParam;
-  LPARAM LParam;
-  bool operator==(const TLogged&) const = default;
-};
-
-// The client area of AWindow as it is on the screen, after a full repaint.
-TBitmap Snapshot(HWND AWindow) {
-  RedrawWindow(AWindow, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  PumpMessages();
-  RECT rc{};
-  GetClientRect(AWindow, &rc);
-  TDibSurface surface(rc.right, rc.bottom);
-  HDC dc = GetDC(AWindow);
-  BitBlt(surface.Dc(), 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(AWindow, dc);
-  TBitmap out(rc.right, rc.bottom);
-  for (int y = 0; y < rc.bottom; ++y) {
-    for (int x = 0; x < rc.right; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
-  }
-  return out;
-}
-
-int Differing(const TBitmap& A, const TBitmap& B) {
-  if (A.Width() != B.Width() || A.Height() != B.Height()) return -1;
-  int n = 0;
-  for (int y = 0; y < A.Height(); ++y) {
-    for (int x = 0; x < A.Width(); ++x) n += A.Pixel(x, y) != B.Pixel(x, y);
-  }
-  return n;
-}
-
-// Logs what reaches a window's own procedure: for a toolkit control its
-// WindowProc, for a native window a subclass put on before the wrapper.
-class TOwnLog {
- public:
-  TOwnLog(ui::TWidget& AWidget, std::set<UINT> AWatch) : FWatch(std::move(AWatch)) {
-    auto original = AWidget.WindowProc;
-    AWidget.WindowProc = [this, original](UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-      Note(AMessage, AWParam, ALParam);
-      return original(AMessage, AWParam, ALParam);
-    };
-  }
-  TOwnLog(HWND AWindow, std::set<UINT> AWatch) : FWatch(std::move(AWatch)) {
-    FForeign = std::make_unique<ui::TForeignSubclass>(
-        AWindow, [this](const ui::TWindowMessage& AMessage, const ui::TWindowChain::TNext& ANext) {
-          Note(AMessage.Message, AMessage.WParam, AMessage.LParam);
-          return ANext(AMessage);
-        });
-  }
-  std::vector<TLogged> Seen;
-
- private:
-  void Note(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-    if (FWatch.count(AMessage)) Seen.push_back({AMessage, AWParam, ALParam});
-  }
-  std::set<UINT> FWatch;
-  std::unique_ptr<ui::TForeignSubclass> FForeign;
-};
 
 class SkinComboTabWin32Test : public ::testing::Test {
  public:
@@ -303,7 +242,8 @@ TEST_F(SkinComboTabWin32Test, DateTimePickerOverlayButtonDropsTheCalendar) {
   ReleaseDC(picker.Handle(), dc);
 
   auto dropped = [&picker] {
-    const HWND calendar = reinterpret_cast<HWND>(SendMessageW(picker.Handle(), DTM_GETMONTHCAL, 0, 0));
+    const HWND calendar =
+        reinterpret_cast<HWND>(SendMessageW(picker.Handle(), DTM_GETMONTHCAL, 0, 0));
     return calendar != nullptr && IsWindowVisible(calendar);
   };
   ASSERT_FALSE(dropped());
