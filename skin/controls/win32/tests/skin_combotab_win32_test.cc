@@ -247,11 +247,19 @@ TEST_F(SkinComboTabWin32Test, DateTimePickerOverlayButtonDropsTheCalendar) {
     return calendar != nullptr && IsWindowVisible(calendar);
   };
   ASSERT_FALSE(dropped());
-  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PumpMessages();
+  // A real click on the panel's middle.
+  SetCursorPos((br.left + br.right) / 2, (br.top + br.bottom) / 2);
+  INPUT clicks[2] = {};
+  clicks[0].type = clicks[1].type = INPUT_MOUSE;
+  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ASSERT_EQ(SendInput(2, clicks, sizeof(INPUT)), 2u);
+  for (int i = 0; i < 50 && !dropped(); ++i) {
+    Sleep(20);
+    PumpMessages();
+  }
   EXPECT_TRUE(dropped());
-  SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  PumpMessages();
+  SetCursorPos(0, 0);
   SendMessageW(picker.Handle(), DTM_CLOSEMONTHCAL, 0, 0);
   PumpMessages();
 
