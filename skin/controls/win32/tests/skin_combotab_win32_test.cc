@@ -31,6 +31,7 @@
 #include "ui/combo_box_ex.h"
 #include "ui/date_time_picker.h"
 #include "ui/form.h"
+#include "ui/page_control.h"
 #include "ui/subclass.h"
 #include "ui/tab_control.h"
 #include "ui/tests/win32/probe.h"
@@ -405,6 +406,32 @@ TEST_F(SkinComboTabWin32Test, TabControlOnEverySideShowsTheSkinFrames) {
     wrapper.reset();
     EXPECT_EQ(Differing(Snapshot(tabs.Handle()), own), 0);
   }
+}
+
+TEST_F(SkinComboTabWin32Test, PageControlKeepsItsPagesPainting) {
+  ui::TPageControl pages(At(Form.get(), 10, 10, 300, 200));
+  ui::TTabSheet first(ui::TTabSheetArgs{&pages, "Dienst", 0});
+  ui::TTabSheet second(ui::TTabSheetArgs{&pages, "Info", 0});
+  pages.SetActivePage(&first);
+  PumpMessages();
+  RECT sheet{};
+  GetWindowRect(first.Handle(), &sheet);
+  MapWindowPoints(nullptr, pages.Handle(), reinterpret_cast<POINT*>(&sheet), 2);
+  const TBitmap own = Snapshot(pages.Handle());
+  auto wrapper = MakeSkinControl<TzelSkinTabControl>(pages, Host);
+  ExpectTabLook(pages.Handle(), Host, Host.FormColor());
+  // The page's own painting is left alone, also when the wrapper repaints
+  // on its own.
+  Snapshot(pages.Handle());
+  SendMessageW(pages.Handle(), kSkinMsgRepaintControl, 0, 0);
+  const TBitmap shot = Snapshot(pages.Handle(), false);
+  int differing = 0;
+  for (int y = sheet.top; y < sheet.bottom; ++y) {
+    for (int x = sheet.left; x < sheet.right; ++x) differing += shot.Pixel(x, y) != own.Pixel(x, y);
+  }
+  EXPECT_EQ(differing, 0);
+  wrapper.reset();
+  EXPECT_EQ(Differing(Snapshot(pages.Handle()), own), 0);
 }
 
 TEST_F(SkinComboTabWin32Test, NativeTabControlTabHeightComesBack) {

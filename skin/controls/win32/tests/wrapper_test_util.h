@@ -19,11 +19,13 @@
 namespace skin::test {
 
 // The client area of AWindow as it is on the screen, after a full repaint
-// of it, its frame and its children.
-inline TBitmap Snapshot(HWND AWindow) {
-  RedrawWindow(AWindow, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  ui::test::PumpMessages();
+// of it, its frame and its children (unless ARedraw is false).
+inline TBitmap Snapshot(HWND AWindow, bool ARedraw = true) {
+  if (ARedraw) {
+    RedrawWindow(AWindow, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ui::test::PumpMessages();
+  }
   RECT rc{};
   GetClientRect(AWindow, &rc);
   TDibSurface surface(rc.right, rc.bottom);
