@@ -4,7 +4,9 @@
 
 #include "skin/controls/win32/skin_border.h"
 #include "skin/controls/win32/skin_buttons.h"
+#include "skin/controls/win32/skin_combo.h"
 #include "skin/controls/win32/skin_containers.h"
+#include "skin/controls/win32/skin_tabs.h"
 #include "skin/controls/win32/skin_updown.h"
 
 namespace skin {
@@ -36,9 +38,13 @@ namespace c = ui::classes;
 // Table order; ParentColor as the wrapper's class says.
 const TzelSkinCtrlVCLDef kVCLDefs[] = {
     {&c::CustomFrame, &CreateVCL<TzelSkinFrame>, false},
+    {&c::DateTimePicker, &CreateVCL<TzelSkinDateTimePicker>, false},
     {&c::CustomUpDown, &CreateVCL<TzelSkinUpDown>, false},
     {&c::CustomHotKey, &CreateVCL<TzelSkinBorderWinControl>, false},
+    {&c::CustomTabControl, &CreateVCL<TzelSkinTabControl>, false},
     {&c::CustomPanel, &CreateVCL<TzelSkinPanel>, true},
+    {&c::CustomComboBox, &CreateVCL<TzelSkinComboBox>, false},
+    {&c::CustomComboBoxEx, &CreateVCL<TzelSkinComboBoxEx>, false},
     // Until the overlay scroll bars come, edits get the skinned border only.
     {&c::CustomEdit, &CreateVCL<TzelSkinBorderWinControl>, false},
     {&c::CustomButton, &CreateVCL<TzelSkinButton>, false},
@@ -46,9 +52,12 @@ const TzelSkinCtrlVCLDef kVCLDefs[] = {
 };
 
 const TzelSkinCtrlWndDef kWndDefs[] = {
+    {"COMBOBOX", &CreateWnd<TzelSkinWndComboBox>},
+    {"COMBOBOXEX32", &CreateWnd<TzelSkinWndComboBox>},
     {"BUTTON", &CreateWnd<TzelSkinWndButton>},
     {"BUTTON_CHECKBOX", &CreateWnd<TzelSkinWndCheckBox>},
     {"BUTTON_RADIOBUTTON", &CreateWnd<TzelSkinWndRadioButton>},
+    {"SYSTABCONTROL32", &CreateWnd<TzelSkinWndTabControl>},
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "skin/controls/win32/skin_buttons.h"
 #include "skin/controls/win32/skin_ctrl_defs.h"
 #include "skin/controls/win32/skin_updown.h"
+#include "skin/controls/win32/tests/wrapper_test_util.h"
 #include "skin/draw/button_layout.h"
 #include "skin/draw/state_frames.h"
 #include "skin/draw/win32/dib_surface.h"
@@ -33,29 +34,7 @@ namespace {
 
 using ui::test::PumpMessages;
 
-struct TLogged {
-  UINT Msg;
-  WPARAM WParam;
-  LPARAM LParam;
-  bool operator==(const TLogged&) const = default;
-};
-
-// What reaches a toolkit control's own procedure, in order, of the
-// messages in AWatch.
-class TProcLog {
- public:
-  TProcLog(ui::TWidget& AWidget, std::set<UINT> AWatch) : FWatch(std::move(AWatch)) {
-    auto original = AWidget.WindowProc;
-    AWidget.WindowProc = [this, original](UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-      if (FWatch.count(AMessage)) Seen.push_back({AMessage, AWParam, ALParam});
-      return original(AMessage, AWParam, ALParam);
-    };
-  }
-  std::vector<TLogged> Seen;
-
- private:
-  std::set<UINT> FWatch;
-};
+using TProcLog = TOwnLog;
 
 // The sequence the tests send: keys, mouse, a char, an erase, a private one.
 const std::vector<TLogged> kSequence = {
@@ -80,23 +59,6 @@ std::set<UINT> MessagesOf(const std::vector<TLogged>& ASequence) {
 
 void Send(HWND AWindow, const std::vector<TLogged>& ASequence) {
   for (const auto& m : ASequence) SendMessageW(AWindow, m.Msg, m.WParam, m.LParam);
-}
-
-// The client area of AWindow as it is on the screen, after a full repaint.
-TBitmap Snapshot(HWND AWindow) {
-  RedrawWindow(AWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  PumpMessages();
-  RECT rc{};
-  GetClientRect(AWindow, &rc);
-  TDibSurface surface(rc.right, rc.bottom);
-  HDC dc = GetDC(AWindow);
-  BitBlt(surface.Dc(), 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(AWindow, dc);
-  TBitmap out(rc.right, rc.bottom);
-  for (int y = 0; y < rc.bottom; ++y) {
-    for (int x = 0; x < rc.right; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
-  }
-  return out;
 }
 
 class SkinControlsWin32Test : public ::testing::Test {
