@@ -1,0 +1,515 @@
+// The scroll family of wrappers on real windows under Wine: which controls
+// get overlay scroll bars, where they sit, what they show against our own
+// skin's scroll images, that a click on them scrolls the control, what
+// reaches each control's own procedure, and the engine switched off.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+// after windows.h
+#include <commctrl.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "skin/bitmap/image_routines.h"
+#include "skin/controls/win32/skin_ctrl_defs.h"
+#include "skin/controls/win32/skin_list_view.h"
+#include "skin/controls/win32/skin_scroll.h"
+#include "skin/draw/bitmap_canvas.h"
+#include "skin/draw/win32/dib_surface.h"
+#include "skin/own/own_skin.h"
+#include "skin/tests/test_files.h"
+#include "ui/application.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/list_view.h"
+#include "ui/memo.h"
+#include "ui/scroll_bar.h"
+#include "ui/string_grid.h"
+#include "ui/tests/win32/probe.h"
+
+namespace skin::test {
+namespace {
+
+using ui::test::PumpMessages;
+
+struct TLogged {
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+  bool operator==(const TLogged&) const = default;
+};
+
+// What reaches a toolkit control's own procedure (behind the wrapper) of
+// the messages in AWatch, in order.
+class TProcLog {
+ public:
+  TProcLog(ui::TWidget& AWidget, std::set<UINT> AWatch) : FWatch(std::move(AWatch)) {
+    auto original = AWidget.WindowProc;
+    AWidget.WindowProc = [this, original](UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+      if (FWatch.count(AMessage)) Seen.push_back({AMessage, AWParam, ALParam});
+      return original(AMessage, AWParam, ALParam);
+    };
+  }
+  std::vector<TLogged> Seen;
+
+ private:
+  std::set<UINT> FWatch;
+};
+
+// The pixels of AWindow's client area as they are on the screen.
+TBitmap Snapshot(HWND AWindow) {
+  RECT rc{};
+  GetClientRect(AWindow, &rc);
+  TDibSurface surface(rc.right, rc.bottom);
+  HDC dc = GetDC(AWindow);
+  BitBlt(surface.Dc(), 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
+  ReleaseDC(AWindow, dc);
+  TBitmap out(rc.right, rc.bottom);
+  for (int y = 0; y < rc.bottom; ++y) {
+    for (int x = 0; x < rc.right; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
+  }
+  return out;
+}
+
+TColor WindowPixel(HWND AWindow, int AX, int AY) {
+  HDC dc = GetWindowDC(AWindow);
+  const TColor c = GetPixel(dc, AX, AY);
+  ReleaseDC(AWindow, dc);
+  return c;
+}
+
+void RedrawAll(HWND AWindow) {
+  RedrawWindow(AWindow, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  PumpMessages();
+}
+
+RECT BarInParent(HWND AControl, LONG AObject) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  GetScrollBarInfo(AControl, AObject, &info);
+  MapWindowPoints(nullptr, GetParent(AControl), reinterpret_cast<POINT*>(&info.rcScrollBar), 2);
+  return info.rcScrollBar;
+}
+
+bool SameRect(const RECT& A, const RECT& B) {
+  return A.left == B.left && A.top == B.top && A.right == B.right && A.bottom == B.bottom;
+}
+
+std::vector<std::string> ManyLines() {
+  std::vector<std::string> lines;
+  for (int i = 0; i < 60; ++i) lines.push_back("Zeile " + std::to_string(i));
+  lines.push_back(std::string(200, 'W'));  // wider than the field
+  return lines;
+}
+
+class SkinScrollWin32Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto data = OwnSkinData();
+    WriteFileBytes(FDir / "quillory.zsk", {data.begin(), data.end()});
+    FReader.LoadSkin(FDir / "quillory.zsk", "");
+    ASSERT_TRUE(FReader.Ready());
+    Res.SetReader(&FReader);
+    Form = std::make_unique<ui::TForm>(ui::TFormArgs{&Application, "Test", 420, 320});
+    Form->Show();
+    PumpMessages();
+  }
+  void TearDown() override { Form.reset(); }
+
+  std::unique_ptr<ui::TMemo> MakeMemo() {
+    ui::TMemoArgs args;
+    args.Widget = {Form.get(), 10, 10, 200, 120, "", 0};
+    args.Lines = ManyLines();
+    args.ScrollBars = ui::TScrollStyle::Both;
+    args.WordWrap = false;
+    auto memo = std::make_unique<ui::TMemo>(args);
+    PumpMessages();
+    return memo;
+  }
+
+  TScratchDir FDir;
+  TzelSkinReader FReader;
+  ui::TApplication Application{"Konfigurator"};
+  std::unique_ptr<ui::TForm> Form;
+
+ public:
+  TReaderSkinHost Host{FReader};
+  TzelSkinScrollBtnRes Res;
+};
+
+TEST_F(SkinScrollWin32Test, SingleLineEditHasTheBorderOnlyAMultiLineEditBothBars) {
+  const TColor border = Host.GetColor(TSkinColorKey::ControlBorderColor);
+  ui::TEdit edit(ui::TEditArgs{{Form.get(), 10, 150, 100, 21, "6666", 0}});
+  auto editWrapper = MakeSkinControl<TzelSkinScrollWinControl>(edit, Host, Res);
+  EXPECT_EQ(editWrapper->VScroll(), nullptr);
+  EXPECT_EQ(editWrapper->HScroll(), nullptr);
+
+  auto memo = MakeMemo();
+  auto memoWrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
+  RedrawAll(Form->Handle());
+  ASSERT_NE(memoWrapper->VScroll(), nullptr);
+  ASSERT_NE(memoWrapper->HScroll(), nullptr);
+  EXPECT_TRUE(memoWrapper->VScroll()->Visible());
+  EXPECT_TRUE(memoWrapper->HScroll()->Visible());
+  // Right over the system's bars.
+  EXPECT_TRUE(
+      SameRect(memoWrapper->VScroll()->Bounds(), BarInParent(memo->Handle(), OBJID_VSCROLL)));
+  EXPECT_TRUE(
+      SameRect(memoWrapper->HScroll()->Bounds(), BarInParent(memo->Handle(), OBJID_HSCROLL)));
+  // Both have the skinned border.
+  for (HWND h : {edit.Handle(), memo->Handle()}) {
+    RECT rc{};
+    GetWindowRect(h, &rc);
+    EXPECT_EQ(WindowPixel(h, 0, 0), border);
+    EXPECT_EQ(WindowPixel(h, (rc.right - rc.left) / 2, rc.bottom - rc.top - 1), border);
+  }
+  // The corner between the bars in the form colour.
+  const RECT v = memoWrapper->VScroll()->Bounds();
+  const RECT hz = memoWrapper->HScroll()->Bounds();
+  RECT window{};
+  GetWindowRect(memo->Handle(), &window);
+  MapWindowPoints(nullptr, Form->Handle(), reinterpret_cast<POINT*>(&window), 2);
+  EXPECT_EQ(WindowPixel(memo->Handle(), v.left - window.left + 2, hz.top - window.top + 2),
+            Host.FormColor());
+}
+
+TEST_F(SkinScrollWin32Test, OverlayShowsTheSkinsScrollImages) {
+  auto memo = MakeMemo();
+  auto wrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
+  RedrawAll(Form->Handle());
+  ASSERT_NE(wrapper->VScroll(), nullptr);
+  const HWND overlay = wrapper->VScroll()->Handle();
+  const TBitmap shot = Snapshot(overlay);
+  const int w = shot.Width(), h = shot.Height();
+  ASSERT_GT(h, 2 * w);
+
+  // The arrows: the first frames of the skin's button strips, the skin's
+  // transparent colour turned into the bar colour, resampled to the bar's
+  // thickness.
+  const TColor bar = Host.GetColor(TSkinColorKey::ScrollBarColor);
+  for (const auto& [key, top] : {std::pair{TSkinBitmapKey::ScrollBarUpButton, 0},
+                                 std::pair{TSkinBitmapKey::ScrollBarDownButton, h - w}}) {
+    TBitmap frame;
+    ASSERT_TRUE(Host.GetBitmap(key, frame, 1, 3));
+    ReplaceColor(frame, Host.TransColor(), bar);
+    for (int y = 0; y < w; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const TColor want = frame.Pixel(StretchSource(x, w, frame.Width(), TAxis::Columns),
+                                        StretchSource(y, w, frame.Height(), TAxis::Rows));
+        ASSERT_EQ(shot.Pixel(x, top + y), want) << "arrow at " << top << ": " << x << "," << y;
+      }
+    }
+  }
+
+  // The whole bar as the portable painter paints it from the system's
+  // thumb.
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetScrollBarInfo(memo->Handle(), OBJID_VSCROLL, &info));
+  ASSERT_LT(info.xyThumbTop, info.xyThumbBottom);
+  TBitmap want(w, h);
+  TBitmapCanvas canvas(want);
+  PaintScrollBar(canvas, Host, Res,
+                 {TScrollDir::Vertical, {w, h}, true, info.xyThumbTop, info.xyThumbBottom});
+  int differing = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) differing += shot.Pixel(x, y) != want.Pixel(x, y);
+  }
+  EXPECT_EQ(differing, 0);
+  // The thumb's start cap is the skin's, cut from "SKIN2_SCROLLBAR".
+  TBitmap thumb;
+  ASSERT_TRUE(Host.GetBitmap(TSkinBitmapKey::ScrollBar, thumb, 0, 0));
+  ReplaceColor(thumb, Host.TransColor(), bar);
+  EXPECT_EQ(shot.Pixel(w / 2, info.xyThumbTop),
+            thumb.Pixel(StretchSource(w / 2, w, thumb.Width(), TAxis::Columns), 0));
+}
+
+TEST_F(SkinScrollWin32Test, ClickOnTheOverlayScrollsTheControl) {
+  auto memo = MakeMemo();
+  TProcLog log(*memo, {WM_NCLBUTTONDOWN});
+  auto wrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
+  RedrawAll(Form->Handle());
+  ASSERT_NE(wrapper->VScroll(), nullptr);
+  const HWND overlay = wrapper->VScroll()->Handle();
+  const HWND h = memo->Handle();
+  ASSERT_EQ(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  RECT rc{};
+  GetClientRect(overlay, &rc);
+  const POINT down{rc.right / 2, rc.bottom - rc.right / 2};  // the down arrow
+  // The system's tracking of the press ends at the release waiting for it.
+  POINT at = down;
+  ClientToScreen(overlay, &at);
+  ScreenToClient(h, &at);
+  PostMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  SendMessageW(overlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(down.x, down.y));
+  PumpMessages();
+  EXPECT_GT(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  ASSERT_EQ(log.Seen.size(), 1u);
+  EXPECT_EQ(log.Seen[0].WParam, static_cast<WPARAM>(HTVSCROLL));
+  POINT screen = down;
+  ClientToScreen(overlay, &screen);
+  EXPECT_EQ(log.Seen[0].LParam, MAKELPARAM(screen.x, screen.y));
+}
+
+TEST_F(SkinScrollWin32Test, ScrollBarOverlayUnlessThickerThan100) {
+  ui::TScrollBar thin(ui::TScrollBarArgs{{Form.get(), 10, 150, 200, 17, "", 0}});
+  ui::TScrollBar thick(ui::TScrollBarArgs{{Form.get(), 10, 180, 200, 101, "", 0}});
+  auto thinWrapper = MakeSkinControl<TzelSkinScrollBar>(thin, Host, Res);
+  auto thickWrapper = MakeSkinControl<TzelSkinScrollBar>(thick, Host, Res);
+  thinWrapper->SkinStateChanged();
+  thickWrapper->SkinStateChanged();
+  RedrawAll(Form->Handle());
+  ASSERT_NE(thinWrapper->Scroll(), nullptr);
+  ASSERT_NE(thickWrapper->Scroll(), nullptr);
+  EXPECT_TRUE(thinWrapper->Scroll()->Visible());
+  EXPECT_FALSE(thickWrapper->Scroll()->Visible());
+  const RECT bounds = thinWrapper->Scroll()->Bounds();
+  EXPECT_TRUE(SameRect(bounds, thin.BoundsRect()));
+
+  // The overlay shows the left arrow; a click on its right arrow reaches
+  // the scroll bar, which steps.
+  const TBitmap shot = Snapshot(thinWrapper->Scroll()->Handle());
+  const TBitmap& left = Res.GetHBtn(1);
+  EXPECT_EQ(shot.Pixel(8, 8), left.Pixel(StretchSource(8, 17, left.Width(), TAxis::Columns),
+                                         StretchSource(8, 17, left.Height(), TAxis::Rows)));
+  PostMessageW(thin.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(195, 8));
+  SendMessageW(thinWrapper->Scroll()->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(195, 8));
+  PumpMessages();
+  EXPECT_GT(thin.Position(), 0);
+
+  // The overlay follows the position.
+  thin.SetPosition(50);
+  PumpMessages();
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  GetScrollBarInfo(thin.Handle(), OBJID_CLIENT, &info);
+  const TBitmap moved = Snapshot(thinWrapper->Scroll()->Handle());
+  TBitmap want(200, 17);
+  TBitmapCanvas canvas(want);
+  PaintScrollBar(canvas, Host, Res,
+                 {TScrollDir::Horizontal, {200, 17}, true, info.xyThumbTop, info.xyThumbBottom});
+  EXPECT_EQ(moved, want);
+}
+
+// Keys, mouse, scrolling, paint messages and a private one.
+const std::vector<TLogged> kSequence = {
+    {WM_KEYDOWN, VK_DOWN, 0x00500001},
+    {WM_KEYUP, VK_DOWN, static_cast<LPARAM>(0xC0500001)},
+    {WM_CHAR, 'a', 0x001E0001},
+    {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)},
+    {WM_LBUTTONUP, 0, MAKELPARAM(5, 5)},
+    {WM_VSCROLL, SB_LINEDOWN, 0},
+    {WM_HSCROLL, SB_LINERIGHT, 0},
+    {WM_NCPAINT, 1, 0},
+    {WM_ERASEBKGND, 0, 0},
+    {WM_USER + 7, 1, 2},
+    {ui::CM_MOUSEENTER, 0, 0},
+    {ui::CM_MOUSELEAVE, 0, 0},
+};
+
+std::set<UINT> MessagesOf(const std::vector<TLogged>& ASequence) {
+  std::set<UINT> out;
+  for (const auto& m : ASequence) out.insert(m.Msg);
+  return out;
+}
+
+// APressLoops: the control follows a press in a loop of its own until a
+// button message arrives (scroll bars, list views); one waits for it.
+void Send(HWND AWindow, const std::vector<TLogged>& ASequence, bool APressLoops) {
+  for (const auto& m : ASequence) {
+    if (APressLoops && m.Msg == WM_LBUTTONDOWN) PostMessageW(AWindow, WM_LBUTTONUP, 0, m.LParam);
+    // The erase needs a device context of the window.
+    if (m.Msg == WM_ERASEBKGND) {
+      HDC dc = GetDC(AWindow);
+      SendMessageW(AWindow, m.Msg, reinterpret_cast<WPARAM>(dc), m.LParam);
+      ReleaseDC(AWindow, dc);
+    } else {
+      SendMessageW(AWindow, m.Msg, m.WParam, m.LParam);
+    }
+  }
+}
+
+// Whether every message of ASent is in AReached, in order and unchanged
+// (the erase's device context aside). A control may send itself more of
+// the watched messages (a list view repaints its frame on a key).
+bool ReachedInOrder(const std::vector<TLogged>& AReached, const std::vector<TLogged>& ASent) {
+  size_t next = 0;
+  for (TLogged m : AReached) {
+    if (m.Msg == WM_ERASEBKGND) m.WParam = 0;
+    if (next < ASent.size() && m == ASent[next]) ++next;
+  }
+  return next == ASent.size();
+}
+
+TEST_F(SkinScrollWin32Test, EveryWrapperKindLetsEveryMessageReachTheControl) {
+  // The scroll family withholds nothing from the control itself; it only
+  // paints after it. Engine on, then off (the wrappers stay installed).
+  auto memo = MakeMemo();
+  ui::TStringGridArgs gridArgs{{Form.get(), 220, 10, 180, 100, "", 0}};
+  gridArgs.ColCount = 8;
+  gridArgs.RowCount = 12;
+  ui::TStringGrid grid(gridArgs);
+  ui::TListViewArgs listArgs;
+  listArgs.Widget = {Form.get(), 220, 120, 180, 90, "", 0};
+  listArgs.Columns = {{"Name", 80}, {"Wert", 80}};
+  for (int i = 0; i < 20; ++i) listArgs.Rows.push_back({{"Zeile", std::to_string(i)}});
+  ui::TListView list(listArgs);
+  ui::TScrollBar bar(ui::TScrollBarArgs{{Form.get(), 10, 260, 200, 17, "", 0}});
+  PumpMessages();
+
+  struct TKind {
+    const char* Name;
+    ui::TWidget* Control;
+    std::unique_ptr<TProcLog> Log;
+    std::unique_ptr<TzelSkinControl> Wrapper;
+    bool PressLoops;
+  };
+  std::vector<TKind> kinds;
+  kinds.push_back({"scroll control", memo.get(), nullptr, nullptr, false});
+  kinds.push_back({"grid", &grid, nullptr, nullptr, false});
+  kinds.push_back({"list view", &list, nullptr, nullptr, true});
+  kinds.push_back({"scroll bar", &bar, nullptr, nullptr, true});
+  for (TKind& k : kinds) k.Log = std::make_unique<TProcLog>(*k.Control, MessagesOf(kSequence));
+  kinds[0].Wrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
+  kinds[1].Wrapper = MakeSkinControl<TzelSkinGrid>(grid, Host, Res);
+  kinds[2].Wrapper = MakeSkinControl<TzelSkinListView>(list, Host, Res);
+  kinds[3].Wrapper = MakeSkinControl<TzelSkinScrollBar>(bar, Host, Res);
+
+  for (bool active : {true, false}) {
+    Host.Active = active;
+    for (TKind& k : kinds) {
+      SCOPED_TRACE(testing::Message() << k.Name << (active ? " active" : " inactive"));
+      k.Wrapper->SkinStateChanged();
+      k.Log->Seen.clear();
+      Send(k.Control->Handle(), kSequence, k.PressLoops);
+      EXPECT_TRUE(ReachedInOrder(k.Log->Seen, kSequence));
+      // Skinned while active; passed through (the control answers 0) while not.
+      EXPECT_EQ(SendMessageW(k.Control->Handle(), kSkinMsgIsSkinned, 0, 0), active ? 1 : 0);
+    }
+  }
+  // Off: the overlays hidden, the fixed cells' own colour back.
+  auto* memoWrapper = static_cast<TzelSkinScrollWinControl*>(kinds[0].Wrapper.get());
+  EXPECT_FALSE(memoWrapper->VScroll()->Visible());
+  EXPECT_FALSE(static_cast<TzelSkinScrollBar*>(kinds[3].Wrapper.get())->Scroll()->Visible());
+  EXPECT_EQ(std::get<int64_t>(*grid.GetProperty("FixedColor")),
+            ui::TColor::System(COLOR_BTNFACE).Encode());
+
+  // On again: the same wrappers paint again.
+  Host.Active = true;
+  for (TKind& k : kinds) k.Wrapper->SkinStateChanged();
+  RedrawAll(Form->Handle());
+  EXPECT_TRUE(memoWrapper->VScroll()->Visible());
+  EXPECT_EQ(std::get<int64_t>(*grid.GetProperty("FixedColor")),
+            static_cast<int64_t>(Host.FormColor()));
+  for (TKind& k : kinds) k.Wrapper.reset();
+  EXPECT_EQ(std::get<int64_t>(*grid.GetProperty("FixedColor")),
+            ui::TColor::System(COLOR_BTNFACE).Encode());
+}
+
+TEST_F(SkinScrollWin32Test, ListViewHeaderPaintedFromTheSkinAndGivenBack) {
+  ui::TListViewArgs args;
+  args.Widget = {Form.get(), 10, 10, 300, 150, "", 0};
+  args.Columns = {{"Arbeitsplatz", 120}, {"Datei", 100}};
+  args.Rows = {{{"PC-01", "pc-01.ini"}}};
+  ui::TListView list(args);
+  PumpMessages();
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(list.Handle(), LVM_GETHEADER, 0, 0));
+  ASSERT_NE(header, nullptr);
+  const LONG_PTR own = GetWindowLongPtrW(header, GWLP_WNDPROC);
+  ui::test::TProbe probe(header);  // the header's own procedure, behind the wrapper
+  const LONG_PTR probed = GetWindowLongPtrW(header, GWLP_WNDPROC);
+  auto wrapper = MakeSkinControl<TzelSkinListView>(list, Host, Res);
+  EXPECT_EQ(wrapper->Header(), header);
+
+  const TColor fill = Host.GetColor(TSkinColorKey::ControlColor);
+  const TColor border = Host.GetColor(TSkinColorKey::ControlBorderColor);
+  RECT rc{};
+  GetClientRect(header, &rc);
+  auto check = [&](const char* AWhen) {
+    const TBitmap shot = Snapshot(header);
+    EXPECT_EQ(shot.Pixel(119, 2), border) << AWhen;  // the first divider
+    EXPECT_EQ(shot.Pixel(219, 2), border) << AWhen;
+    EXPECT_EQ(shot.Pixel(2, 2), fill) << AWhen;
+    EXPECT_EQ(shot.Pixel(260, rc.bottom / 2), fill) << AWhen;
+    EXPECT_EQ(shot.Pixel(260, rc.bottom - 1), border) << AWhen;
+  };
+  probe.Seen.clear();
+  RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  check("painted");
+  // The header's procedure did not paint it.
+  EXPECT_EQ(probe.Count(WM_PAINT), 0u);
+  EXPECT_EQ(probe.Count(WM_ERASEBKGND), 0u);
+
+  wchar_t text[] = L"Rechner";
+  HDITEMW item{};
+  item.mask = HDI_TEXT;
+  item.pszText = text;
+  SendMessageW(header, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(probe.Count(HDM_SETITEMW), 1u);  // it reaches the header
+  check("after a new caption");
+
+  // Inactive: the header paints itself again.
+  Host.Active = false;
+  wrapper->SkinStateChanged();
+  probe.Seen.clear();
+  RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_GE(probe.Count(WM_PAINT), 1u);
+  Host.Active = true;
+
+  wrapper.reset();
+  EXPECT_EQ(GetWindowLongPtrW(header, GWLP_WNDPROC), probed);
+  probe.Unhook();
+  EXPECT_EQ(GetWindowLongPtrW(header, GWLP_WNDPROC), own);
+}
+
+// The visible windows of class AClass among AParent's children.
+int VisibleOverlays(HWND AParent, const wchar_t* AClass) {
+  int count = 0;
+  for (HWND c = GetWindow(AParent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t name[64] = {};
+    GetClassNameW(c, name, 64);
+    if (std::wstring(name) == AClass && IsWindowVisible(c)) ++count;
+  }
+  return count;
+}
+
+TEST_F(SkinScrollWin32Test, TheEngineGivesTheScrollFamilyItsOverlays) {
+  ClearSkinCtrlDefs();
+  RegisterSkinControlDefs();
+  ui::TEdit edit(ui::TEditArgs{{Form.get(), 10, 150, 100, 21, "6666", 0}});
+  auto memo = MakeMemo();
+  ui::TScrollBar bar(ui::TScrollBarArgs{{Form.get(), 10, 200, 200, 17, "", 0}});
+  auto engine = std::make_unique<TzelSkinEngine>(Form.get());
+  engine->SetSkinData(OwnSkinData());
+  engine->Loaded();
+  engine->SetActive(true);
+  RedrawAll(Form->Handle());
+  ASSERT_TRUE(engine->RealActive());
+  for (HWND h : {edit.Handle(), memo->Handle(), bar.Handle()}) {
+    EXPECT_EQ(SendMessageW(h, kSkinMsgIsSkinned, 0, 0), 1);
+  }
+  const HWND form = Form->Handle();
+  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar"), 2);  // the memo's two
+  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar2"), 1);
+
+  engine->SetActive(false);
+  PumpMessages();
+  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar"), 0);
+  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar2"), 0);
+  engine->SetActive(true);
+  RedrawAll(form);
+  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar"), 2);
+  engine.reset();
+  PumpMessages();
+  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar"), 0);
+  EXPECT_EQ(SendMessageW(memo->Handle(), kSkinMsgIsSkinned, 0, 0), 0);
+  ClearSkinCtrlDefs();
+}
+
+}  // namespace
+}  // namespace skin::test
