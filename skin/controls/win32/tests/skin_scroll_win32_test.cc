@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "skin/bitmap/image_routines.h"
+#include "skin/controls/thumb_tracking.h"
 #include "skin/controls/win32/skin_ctrl_defs.h"
 #include "skin/controls/win32/skin_list_view.h"
 #include "skin/controls/win32/skin_scroll.h"
@@ -121,9 +122,9 @@ class SkinScrollWin32Test : public ::testing::Test {
   }
   void TearDown() override { Form.reset(); }
 
-  std::unique_ptr<ui::TMemo> MakeMemo() {
+  std::unique_ptr<ui::TMemo> MakeMemo(int ALeft = 10) {
     ui::TMemoArgs args;
-    args.Widget = {Form.get(), 10, 10, 200, 120, "", 0};
+    args.Widget = {Form.get(), ALeft, 10, 200, 120, "", 0};
     args.Lines = ManyLines();
     args.ScrollBars = ui::TScrollStyle::Both;
     args.WordWrap = false;
@@ -254,6 +255,53 @@ TEST_F(SkinScrollWin32Test, ClickOnTheOverlayScrollsTheControl) {
   POINT screen = down;
   ClientToScreen(overlay, &screen);
   EXPECT_EQ(log.Seen[0].LParam, MAKELPARAM(screen.x, screen.y));
+}
+
+// The overlay of AWrapper's vertical bar as the painter paints the thumb
+// ATop..ABottom.
+TBitmap PaintedBar(TzelSkinScrollWinControl& AWrapper, const TzelSkinSource& ASkin,
+                   const TzelSkinScrollBtnRes& ARes, int ATop, int ABottom) {
+  RECT rc{};
+  GetClientRect(AWrapper.VScroll()->Handle(), &rc);
+  TBitmap want(rc.right, rc.bottom);
+  TBitmapCanvas canvas(want);
+  PaintScrollBar(canvas, ASkin, ARes,
+                 {TScrollDir::Vertical, {rc.right, rc.bottom}, true, ATop, ABottom});
+  return want;
+}
+
+TEST_F(SkinScrollWin32Test, DraggedThumbPaintedWhereItIsDraggedOnTheDraggedControlOnly) {
+  auto memo = MakeMemo();
+  auto other = MakeMemo(210);
+  auto wrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
+  auto otherWrapper = MakeSkinControl<TzelSkinScrollWinControl>(*other, Host, Res);
+  RedrawAll(Form->Handle());
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetScrollBarInfo(memo->Handle(), OBJID_VSCROLL, &info));
+  const int top = info.xyThumbTop, bottom = info.xyThumbBottom;
+
+  // The press was at y 100; the pointer is 20 pixels lower now, and the
+  // system's drag loop holds the capture on the memo.
+  ThumbTracking().PressV = 100;
+  SetCursorPos(100, 120);
+  SetCapture(memo->Handle());
+  SendMessageW(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+  ASSERT_TRUE(ThumbTracking().V.Tracking);
+  EXPECT_EQ(ThumbTracking().V.TrackTop, top + 20);
+  EXPECT_EQ(Snapshot(wrapper->VScroll()->Handle()),
+            PaintedBar(*wrapper, Host, Res, top + 20, bottom + 20));
+  // The other memo's overlay keeps its own thumb.
+  SendMessageW(other->Handle(), kSkinMsgRepaintControl, 0, 0);
+  EXPECT_EQ(Snapshot(otherWrapper->VScroll()->Handle()),
+            PaintedBar(*otherWrapper, Host, Res, top, bottom));
+
+  // Dropped: the system's thumb again.
+  SendMessageW(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
+  ReleaseCapture();
+  EXPECT_FALSE(ThumbTracking().V.Tracking);
+  EXPECT_EQ(Snapshot(wrapper->VScroll()->Handle()), PaintedBar(*wrapper, Host, Res, top, bottom));
+  SetCursorPos(0, 0);
 }
 
 TEST_F(SkinScrollWin32Test, ScrollBarOverlayUnlessThickerThan100) {
