@@ -15,6 +15,7 @@
 #include "skin/controls/win32/skin_buttons.h"
 #include "skin/controls/win32/skin_ctrl_defs.h"
 #include "skin/controls/win32/skin_updown.h"
+#include "skin/controls/win32/tests/control_test_util.h"
 #include "skin/draw/button_layout.h"
 #include "skin/draw/state_frames.h"
 #include "skin/draw/win32/dib_surface.h"
@@ -33,30 +34,6 @@ namespace {
 
 using ui::test::PumpMessages;
 
-struct TLogged {
-  UINT Msg;
-  WPARAM WParam;
-  LPARAM LParam;
-  bool operator==(const TLogged&) const = default;
-};
-
-// What reaches a toolkit control's own procedure, in order, of the
-// messages in AWatch.
-class TProcLog {
- public:
-  TProcLog(ui::TWidget& AWidget, std::set<UINT> AWatch) : FWatch(std::move(AWatch)) {
-    auto original = AWidget.WindowProc;
-    AWidget.WindowProc = [this, original](UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-      if (FWatch.count(AMessage)) Seen.push_back({AMessage, AWParam, ALParam});
-      return original(AMessage, AWParam, ALParam);
-    };
-  }
-  std::vector<TLogged> Seen;
-
- private:
-  std::set<UINT> FWatch;
-};
-
 // The sequence the tests send: keys, mouse, a char, an erase, a private one.
 const std::vector<TLogged> kSequence = {
     {WM_KEYDOWN, VK_SPACE, 0x00390001},
@@ -72,12 +49,6 @@ const std::vector<TLogged> kSequence = {
     {ui::CM_MOUSELEAVE, 0, 0},
 };
 
-std::set<UINT> MessagesOf(const std::vector<TLogged>& ASequence) {
-  std::set<UINT> out;
-  for (const auto& m : ASequence) out.insert(m.Msg);
-  return out;
-}
-
 void Send(HWND AWindow, const std::vector<TLogged>& ASequence) {
   for (const auto& m : ASequence) SendMessageW(AWindow, m.Msg, m.WParam, m.LParam);
 }
@@ -86,26 +57,13 @@ void Send(HWND AWindow, const std::vector<TLogged>& ASequence) {
 TBitmap Snapshot(HWND AWindow) {
   RedrawWindow(AWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   PumpMessages();
-  RECT rc{};
-  GetClientRect(AWindow, &rc);
-  TDibSurface surface(rc.right, rc.bottom);
-  HDC dc = GetDC(AWindow);
-  BitBlt(surface.Dc(), 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(AWindow, dc);
-  TBitmap out(rc.right, rc.bottom);
-  for (int y = 0; y < rc.bottom; ++y) {
-    for (int x = 0; x < rc.right; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
-  }
-  return out;
+  return ClientPixels(AWindow);
 }
 
 class SkinControlsWin32Test : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto data = OwnSkinData();
-    WriteFileBytes(FDir / "quillory.zsk", {data.begin(), data.end()});
-    FReader.LoadSkin(FDir / "quillory.zsk", "");
-    ASSERT_TRUE(FReader.Ready());
+    LoadOwnSkin(FDir, FReader);
     Form = std::make_unique<ui::TForm>(ui::TFormArgs{&Application, "Test", 320, 200});
     Form->Show();
     PumpMessages();
@@ -297,20 +255,8 @@ TEST_F(SkinControlsWin32Test, LabelFontColourComesBack) {
   EXPECT_EQ(label.Font().Color, own);
 }
 
-// The whole window of AWindow as it is on the screen.
 TBitmap WindowSnapshot(HWND AWindow) {
-  RECT rc{};
-  GetWindowRect(AWindow, &rc);
-  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-  TDibSurface surface(w, h);
-  HDC dc = GetWindowDC(AWindow);
-  BitBlt(surface.Dc(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  ReleaseDC(AWindow, dc);
-  TBitmap out(w, h);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
-  }
-  return out;
+  return WindowPixels(AWindow);
 }
 
 TEST_F(SkinControlsWin32Test, EditGetsTheSkinnedBorderUnlessItHasNone) {

@@ -19,6 +19,7 @@
 #include "skin/controls/win32/skin_ctrl_defs.h"
 #include "skin/controls/win32/skin_list_view.h"
 #include "skin/controls/win32/skin_scroll.h"
+#include "skin/controls/win32/tests/control_test_util.h"
 #include "skin/draw/bitmap_canvas.h"
 #include "skin/draw/win32/dib_surface.h"
 #include "skin/own/own_skin.h"
@@ -37,43 +38,9 @@ namespace {
 
 using ui::test::PumpMessages;
 
-struct TLogged {
-  UINT Msg;
-  WPARAM WParam;
-  LPARAM LParam;
-  bool operator==(const TLogged&) const = default;
-};
-
-// What reaches a toolkit control's own procedure (behind the wrapper) of
-// the messages in AWatch, in order.
-class TProcLog {
- public:
-  TProcLog(ui::TWidget& AWidget, std::set<UINT> AWatch) : FWatch(std::move(AWatch)) {
-    auto original = AWidget.WindowProc;
-    AWidget.WindowProc = [this, original](UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-      if (FWatch.count(AMessage)) Seen.push_back({AMessage, AWParam, ALParam});
-      return original(AMessage, AWParam, ALParam);
-    };
-  }
-  std::vector<TLogged> Seen;
-
- private:
-  std::set<UINT> FWatch;
-};
-
-// The pixels of AWindow's client area as they are on the screen.
+// The client area of AWindow as it is on the screen (no repaint first).
 TBitmap Snapshot(HWND AWindow) {
-  RECT rc{};
-  GetClientRect(AWindow, &rc);
-  TDibSurface surface(rc.right, rc.bottom);
-  HDC dc = GetDC(AWindow);
-  BitBlt(surface.Dc(), 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(AWindow, dc);
-  TBitmap out(rc.right, rc.bottom);
-  for (int y = 0; y < rc.bottom; ++y) {
-    for (int x = 0; x < rc.right; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
-  }
-  return out;
+  return ClientPixels(AWindow);
 }
 
 TColor WindowPixel(HWND AWindow, int AX, int AY) {
@@ -111,10 +78,7 @@ std::vector<std::string> ManyLines() {
 class SkinScrollWin32Test : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto data = OwnSkinData();
-    WriteFileBytes(FDir / "quillory.zsk", {data.begin(), data.end()});
-    FReader.LoadSkin(FDir / "quillory.zsk", "");
-    ASSERT_TRUE(FReader.Ready());
+    LoadOwnSkin(FDir, FReader);
     Res.SetReader(&FReader);
     Form = std::make_unique<ui::TForm>(ui::TFormArgs{&Application, "Test", 420, 320});
     Form->Show();
@@ -359,12 +323,6 @@ const std::vector<TLogged> kSequence = {
     {ui::CM_MOUSEENTER, 0, 0},
     {ui::CM_MOUSELEAVE, 0, 0},
 };
-
-std::set<UINT> MessagesOf(const std::vector<TLogged>& ASequence) {
-  std::set<UINT> out;
-  for (const auto& m : ASequence) out.insert(m.Msg);
-  return out;
-}
 
 // APressLoops: the control follows a press in a loop of its own until a
 // button message arrives (scroll bars, list views); one waits for it.
