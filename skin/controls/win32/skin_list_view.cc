@@ -51,6 +51,19 @@ TzelSkinListView::~TzelSkinListView() {
 
 void TzelSkinListView::Init() {
   TzelSkinScrollWinControl::Init();
+  HookHeader();
+}
+
+void TzelSkinListView::AfterProcess(TSkinMessage& AMessage) {
+  // A list view made anew has a new header.
+  if (AMessage.Msg == ui::CM_RECREATEWND && m_Control->Handle() != m_Handle) {
+    if (IsWindow(m_Header)) ReleaseHeader();
+    HookHeader();
+  }
+  TzelSkinScrollWinControl::AfterProcess(AMessage);
+}
+
+void TzelSkinListView::HookHeader() {
   m_Handle = m_Control->Handle();
   m_Header = reinterpret_cast<HWND>(SendMessageW(m_Handle, LVM_GETHEADER, 0, 0));
   if (!IsWindow(m_Header)) {

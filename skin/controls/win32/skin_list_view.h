@@ -17,6 +17,7 @@ class TzelSkinListView : public TzelSkinScrollWinControl {
  public:
   ~TzelSkinListView() override;
   void Init() override;
+  void AfterProcess(TSkinMessage& AMessage) override;
   void SkinStateChanged() override;
 
   HWND Header() const { return m_Header; }
@@ -34,6 +35,7 @@ class TzelSkinListView : public TzelSkinScrollWinControl {
   static LRESULT CALLBACK HeaderProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam);
   LRESULT HeaderMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam);
   bool Skinning() const;
+  void HookHeader();
   void ReleaseHeader();
 
   HWND m_Header = nullptr;

@@ -172,6 +172,12 @@ TzelSkinScrollWinControl::~TzelSkinScrollWinControl() {
 }
 
 void TzelSkinScrollWinControl::Init() {
+  CreateScrollBars();
+}
+
+void TzelSkinScrollWinControl::CreateScrollBars() {
+  m_VScroll.reset();
+  m_HScroll.reset();
   HWND h = m_Control->Handle();
   ui::TWidget* parent = m_Control->Parent();
   if (h == nullptr || parent == nullptr || parent->Handle() == nullptr) return;
@@ -188,12 +194,20 @@ void TzelSkinScrollWinControl::Init() {
     m_HScroll.reset();
     return;
   }
-  m_AddedClipSiblings = AddClipSiblings(h);
+  m_AddedClipSiblings = AddClipSiblings(h) || m_AddedClipSiblings;
 }
 
 void TzelSkinScrollWinControl::AfterProcess(TSkinMessage& AMessage) {
   TzelSkinBorderWinControl::AfterProcess(AMessage);
   switch (AMessage.Msg) {
+    case ui::CM_RECREATEWND:
+      // A parent made anew took the overlays' windows with its old one.
+      if (m_VScroll && (m_VScroll->Handle() == nullptr ||
+                        GetParent(m_VScroll->Handle()) != GetParent(m_Control->Handle()))) {
+        CreateScrollBars();
+      }
+      Repaint();
+      break;
     case WM_VSCROLL:
     case WM_HSCROLL:
     case WM_MOVE:

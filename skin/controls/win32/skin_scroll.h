@@ -106,6 +106,9 @@ class TzelSkinScrollWinControl : public TzelSkinBorderWinControl {
   const TzelSkinScrollBtnRes& m_Res;
 
  private:
+  // Makes both overlays on the control's parent (again, after the windows
+  // were made anew), or none when the control gets none.
+  void CreateScrollBars();
   // Places one overlay over the control's bar; the bar's rectangle in the
   // parent's coordinates when shown.
   std::optional<TRect> UpdateScrollBar(TzelSkinInternalScrollBar& ABar);

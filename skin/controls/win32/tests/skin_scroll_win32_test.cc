@@ -29,6 +29,7 @@
 #include "ui/form.h"
 #include "ui/list_view.h"
 #include "ui/memo.h"
+#include "ui/panel.h"
 #include "ui/scroll_bar.h"
 #include "ui/string_grid.h"
 #include "ui/tests/win32/probe.h"
@@ -471,6 +472,46 @@ TEST_F(SkinScrollWin32Test, ListViewHeaderPaintedFromTheSkinAndGivenBack) {
   EXPECT_EQ(GetWindowLongPtrW(header, GWLP_WNDPROC), probed);
   probe.Unhook();
   EXPECT_EQ(GetWindowLongPtrW(header, GWLP_WNDPROC), own);
+}
+
+TEST_F(SkinScrollWin32Test, WindowsMadeAnewKeepTheirOverlaysAndTheSkinnedHeader) {
+  ui::TPanel panel(ui::TPanelArgs{{Form.get(), 10, 10, 220, 140, "", 0}});
+  ui::TMemoArgs memoArgs;
+  memoArgs.Widget = {&panel, 5, 5, 200, 120, "", 0};
+  memoArgs.Lines = ManyLines();
+  ui::TMemo memo(memoArgs);
+  ui::TListViewArgs listArgs;
+  listArgs.Widget = {Form.get(), 240, 10, 170, 140, "", 0};
+  listArgs.Columns = {{"Name", 80}};
+  ui::TListView list(listArgs);
+  PumpMessages();
+  auto memoWrapper = MakeSkinControl<TzelSkinScrollWinControl>(memo, Host, Res);
+  auto listWrapper = MakeSkinControl<TzelSkinListView>(list, Host, Res);
+  RedrawAll(Form->Handle());
+  ASSERT_TRUE(memoWrapper->VScroll()->Visible());
+
+  // The panel made anew takes the overlays' windows with its old window.
+  panel.RecreateWnd();
+  RedrawAll(Form->Handle());
+  ASSERT_NE(memoWrapper->VScroll()->Handle(), nullptr);
+  EXPECT_EQ(GetParent(memoWrapper->VScroll()->Handle()), panel.Handle());
+  EXPECT_TRUE(memoWrapper->VScroll()->Visible());
+  EXPECT_TRUE(
+      SameRect(memoWrapper->VScroll()->Bounds(), BarInParent(memo.Handle(), OBJID_VSCROLL)));
+
+  // The list view made anew has a new header, skinned again.
+  const HWND oldHeader = listWrapper->Header();
+  list.RecreateWnd();
+  PumpMessages();
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(list.Handle(), LVM_GETHEADER, 0, 0));
+  EXPECT_NE(header, oldHeader);
+  EXPECT_EQ(listWrapper->Header(), header);
+  RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  RECT rc{};
+  GetClientRect(header, &rc);
+  const TBitmap shot = Snapshot(header);
+  EXPECT_EQ(shot.Pixel(2, 2), Host.GetColor(TSkinColorKey::ControlColor));
+  EXPECT_EQ(shot.Pixel(2, rc.bottom - 1), Host.GetColor(TSkinColorKey::ControlBorderColor));
 }
 
 // The visible windows of class AClass among AParent's children.
