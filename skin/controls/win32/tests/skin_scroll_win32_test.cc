@@ -27,12 +27,15 @@
 #include "ui/application.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/list_box.h"
 #include "ui/list_view.h"
 #include "ui/memo.h"
 #include "ui/panel.h"
 #include "ui/scroll_bar.h"
+#include "ui/scroll_box.h"
 #include "ui/string_grid.h"
 #include "ui/tests/win32/probe.h"
+#include "ui/tree_view.h"
 
 namespace skin::test {
 namespace {
@@ -525,35 +528,74 @@ int VisibleOverlays(HWND AParent, const wchar_t* AClass) {
   return count;
 }
 
+// Whether a visible overlay of class AClass lies exactly over ABar (in
+// AParent's client coordinates).
+bool OverlayOver(HWND AParent, const wchar_t* AClass, const RECT& ABar) {
+  for (HWND c = GetWindow(AParent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t name[64] = {};
+    GetClassNameW(c, name, 64);
+    if (std::wstring(name) != AClass || !IsWindowVisible(c)) continue;
+    RECT r{};
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, AParent, reinterpret_cast<POINT*>(&r), 2);
+    if (SameRect(r, ABar)) return true;
+  }
+  return false;
+}
+
 TEST_F(SkinScrollWin32Test, TheEngineGivesTheScrollFamilyItsOverlays) {
   ClearSkinCtrlDefs();
   RegisterSkinControlDefs();
   ui::TEdit edit(ui::TEditArgs{{Form.get(), 10, 150, 100, 21, "6666", 0}});
   auto memo = MakeMemo();
   ui::TScrollBar bar(ui::TScrollBarArgs{{Form.get(), 10, 200, 200, 17, "", 0}});
+  ui::TListBoxArgs listBoxArgs;
+  listBoxArgs.Widget = {Form.get(), 220, 10, 90, 100, "", 0};
+  for (int i = 0; i < 30; ++i) listBoxArgs.Items.push_back("Eintrag " + std::to_string(i));
+  ui::TListBox listBox(listBoxArgs);
+  ui::TTreeViewArgs treeArgs;
+  treeArgs.Widget = {Form.get(), 320, 10, 90, 100, "", 0};
+  treeArgs.Nodes = {{"Server", -1, true, {{"Dienst"}, {"Port"}}}};
+  ui::TTreeView tree(treeArgs);
+  ui::TScrollBox box(ui::TWidgetArgs{Form.get(), 220, 120, 90, 60, "", 0});
+  ui::TStringGridArgs gridArgs;
+  gridArgs.Widget = {Form.get(), 320, 120, 90, 60, "", 0};
+  ui::TStringGrid grid(gridArgs);
+  ui::TListViewArgs listArgs;
+  listArgs.Widget = {Form.get(), 220, 190, 190, 90, "", 0};
+  listArgs.Columns = {{"Name", 80}};
+  ui::TListView list(listArgs);
+  PumpMessages();
+
   auto engine = std::make_unique<TzelSkinEngine>(Form.get());
   engine->SetSkinData(OwnSkinData());
   engine->Loaded();
   engine->SetActive(true);
   RedrawAll(Form->Handle());
   ASSERT_TRUE(engine->RealActive());
-  for (HWND h : {edit.Handle(), memo->Handle(), bar.Handle()}) {
-    EXPECT_EQ(SendMessageW(h, kSkinMsgIsSkinned, 0, 0), 1);
+  for (ui::TWidget* w : std::initializer_list<ui::TWidget*>{&edit, memo.get(), &bar, &listBox,
+                                                            &tree, &box, &grid, &list}) {
+    EXPECT_EQ(SendMessageW(w->Handle(), kSkinMsgIsSkinned, 0, 0), 1) << w->Class().Name;
   }
   const HWND form = Form->Handle();
-  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar"), 2);  // the memo's two
-  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar2"), 1);
+  constexpr const wchar_t* kBar = L"TzelSkinInternalScrollBar";
+  EXPECT_TRUE(OverlayOver(form, kBar, BarInParent(memo->Handle(), OBJID_VSCROLL)));
+  EXPECT_TRUE(OverlayOver(form, kBar, BarInParent(memo->Handle(), OBJID_HSCROLL)));
+  EXPECT_TRUE(OverlayOver(form, kBar, BarInParent(listBox.Handle(), OBJID_VSCROLL)));
+  EXPECT_TRUE(OverlayOver(form, kBar, BarInParent(grid.Handle(), OBJID_VSCROLL)));
+  EXPECT_TRUE(OverlayOver(form, L"TzelSkinInternalScrollBar2", bar.BoundsRect()));
+  const int shown = VisibleOverlays(form, kBar);
 
   engine->SetActive(false);
   PumpMessages();
-  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar"), 0);
+  EXPECT_EQ(VisibleOverlays(form, kBar), 0);
   EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar2"), 0);
   engine->SetActive(true);
   RedrawAll(form);
-  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar"), 2);
+  EXPECT_EQ(VisibleOverlays(form, kBar), shown);
   engine.reset();
   PumpMessages();
-  EXPECT_EQ(VisibleOverlays(form, L"TzelSkinInternalScrollBar"), 0);
+  EXPECT_EQ(VisibleOverlays(form, kBar), 0);
   EXPECT_EQ(SendMessageW(memo->Handle(), kSkinMsgIsSkinned, 0, 0), 0);
   ClearSkinCtrlDefs();
 }
