@@ -90,8 +90,7 @@ void TSkinOverlayWindow::ShowAt(const TRect& ABounds, const TScrollBarLook& ALoo
   if (!m_Buf->Valid()) return;
   THdcCanvas canvas(m_Buf->Dc());
   PaintScrollBar(canvas, ASkin, ARes, ALook);
-  SetWindowPos(FHandle, HWND_TOP, ABounds.Left, ABounds.Top, w, h,
-               SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOREDRAW);
+  SetWindowPos(FHandle, HWND_TOP, ABounds.Left, ABounds.Top, w, h, SWP_SHOWWINDOW | SWP_NOACTIVATE);
   if (HDC dc = GetDC(FHandle)) {
     m_Buf->CopyTo(dc, 0, 0);
     ReleaseDC(FHandle, dc);

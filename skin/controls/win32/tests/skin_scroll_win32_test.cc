@@ -147,6 +147,29 @@ TEST_F(SkinScrollWin32Test, SingleLineEditHasTheBorderOnlyAMultiLineEditBothBars
             Host.FormColor());
 }
 
+TEST_F(SkinScrollWin32Test, OverlaysFollowMovesVisibilityAndDrawScrollBar) {
+  auto memo = MakeMemo();
+  auto wrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
+  RedrawAll(Form->Handle());
+  TzelSkinInternalScrollBar& v = *wrapper->VScroll();
+  memo->SetBounds(40, 30, 180, 150);
+  PumpMessages();
+  EXPECT_TRUE(SameRect(v.Bounds(), BarInParent(memo->Handle(), OBJID_VSCROLL)));
+  EXPECT_TRUE(SameRect(wrapper->HScroll()->Bounds(), BarInParent(memo->Handle(), OBJID_HSCROLL)));
+  memo->SetVisible(false);
+  PumpMessages();
+  EXPECT_FALSE(v.Visible());
+  memo->SetVisible(true);
+  RedrawAll(Form->Handle());
+  EXPECT_TRUE(v.Visible());
+  Host.ScrollBars = false;  // the engine's DrawScrollBar
+  SendMessageW(memo->Handle(), kSkinMsgRepaintControl, 0, 0);
+  EXPECT_FALSE(v.Visible());
+  Host.ScrollBars = true;
+  SendMessageW(memo->Handle(), kSkinMsgRepaintControl, 0, 0);
+  EXPECT_TRUE(v.Visible());
+}
+
 TEST_F(SkinScrollWin32Test, OverlayShowsTheSkinsScrollImages) {
   auto memo = MakeMemo();
   auto wrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
