@@ -1,5 +1,8 @@
 #include "skin/controls/win32/skin_scroll.h"
 
+#include <stdexcept>
+#include <vector>
+
 #include "skin/controls/thumb_tracking.h"
 #include "skin/draw/win32/dib_surface.h"
 #include "skin/draw/win32/hdc_canvas.h"

@@ -119,8 +119,12 @@ TEST_F(SkinScrollWin32Test, SingleLineEditHasTheBorderOnlyAMultiLineEditBothBars
   EXPECT_EQ(editWrapper->HScroll(), nullptr);
 
   auto memo = MakeMemo();
+  memo->SetParentColor(false);
   auto memoWrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
   RedrawAll(Form->Handle());
+  // The family paints on the control's own colour.
+  EXPECT_FALSE(memoWrapper->ParentColor());
+  EXPECT_FALSE(memo->ParentColor());
   ASSERT_NE(memoWrapper->VScroll(), nullptr);
   ASSERT_NE(memoWrapper->HScroll(), nullptr);
   EXPECT_TRUE(memoWrapper->VScroll()->Visible());
@@ -259,6 +263,30 @@ TBitmap PaintedBar(TzelSkinScrollWinControl& AWrapper, const TzelSkinSource& ASk
   PaintScrollBar(canvas, ASkin, ARes,
                  {TScrollDir::Vertical, {rc.right, rc.bottom}, true, ATop, ABottom});
   return want;
+}
+
+TEST_F(SkinScrollWin32Test, RealPointerClickOnTheOverlayScrollsTheControl) {
+  auto memo = MakeMemo();
+  auto wrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
+  RedrawAll(Form->Handle());
+  const HWND overlay = wrapper->VScroll()->Handle();
+  RECT rc{};
+  GetWindowRect(overlay, &rc);
+  // The pointer on the down arrow, pressed and released by the input queue.
+  SetCursorPos((rc.left + rc.right) / 2, rc.bottom - (rc.right - rc.left) / 2);
+  PumpMessages();
+  INPUT clicks[2] = {};
+  clicks[0].type = clicks[1].type = INPUT_MOUSE;
+  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ASSERT_EQ(SendInput(2, clicks, sizeof(INPUT)), 2u);
+  for (int i = 0; i < 20 && SendMessageW(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0) == 0; ++i) {
+    Sleep(20);
+    PumpMessages();
+  }
+  EXPECT_GT(SendMessageW(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  EXPECT_EQ(GetCapture(), nullptr);  // the drag loop ended with the release
+  SetCursorPos(0, 0);
 }
 
 TEST_F(SkinScrollWin32Test, DraggedThumbPaintedWhereItIsDraggedOnTheDraggedControlOnly) {
