@@ -28,6 +28,24 @@ function(quillory_add_script_test)
   set_tests_properties(${T_NAME} PROPERTIES LABELS "script;${T_LABELS}" TIMEOUT ${T_TIMEOUT})
 endfunction()
 
+# quillory_add_display_gtest(NAME <name> SOURCES <files...> [LIBS <targets...>])
+# A GoogleTest executable of the Windows build that needs windows on a screen:
+# run under Wine with its own prefix below build/wine and an Xvfb display
+# (scripts/wine-with-display), one such test at a time.
+function(quillory_add_display_gtest)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT (WIN32 AND BUILD_TESTING))
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  quillory_add_script_test(NAME ${T_NAME}
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-with-display
+            $<TARGET_FILE:${T_NAME}> ${CMAKE_BINARY_DIR}/wine/${T_NAME}
+    LABELS wine TIMEOUT 300)
+  set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK configurator_display)
+endfunction()
+
 # quillory_add_fuzzer(NAME <name> SOURCES <files...> [LIBS <targets...>] [SECONDS <n>])
 # A libFuzzer target, built only with QUILLORY_FUZZ (the asan preset). It is
 # also registered as a CTest test that fuzzes for a bounded time from the seed

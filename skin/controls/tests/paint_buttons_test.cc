@@ -6,6 +6,7 @@
 #include "skin/bitmap/image_routines.h"
 #include "skin/draw/bitmap_canvas.h"
 #include "skin/own/own_skin.h"
+#include "skin/tests/own_skin_fixture.h"
 #include "skin/tests/test_files.h"
 
 namespace skin::test {
@@ -17,10 +18,7 @@ constexpr TColor kControl = 0x00405060;
 class PaintButtonsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto data = OwnSkinData();
-    WriteFileBytes(FDir / "quillory.zsk", {data.begin(), data.end()});
-    FReader.LoadSkin(FDir / "quillory.zsk", "");
-    ASSERT_TRUE(FReader.Ready());
+    LoadOwnSkin(FDir, FReader);
   }
   TBitmap Frame(TSkinBitmapKey AKey, int AIndex, int ACount) {
     TBitmap b;

@@ -6,20 +6,36 @@
 #include "skin/controls/win32/skin_buttons.h"
 #include "skin/controls/win32/skin_combo.h"
 #include "skin/controls/win32/skin_containers.h"
+#include "skin/controls/win32/skin_list_view.h"
+#include "skin/controls/win32/skin_scroll.h"
 #include "skin/controls/win32/skin_tabs.h"
 #include "skin/controls/win32/skin_updown.h"
 
 namespace skin {
 namespace {
 
-template <class W>
-std::unique_ptr<TzelSkinCtrlObject> CreateVCL(ui::TComponent& AControl, TzelSkinEngine& AEngine) {
+ui::TWidget& WidgetWithWindow(ui::TComponent& AControl) {
   auto* widget = dynamic_cast<ui::TWidget*>(&AControl);
   if (widget == nullptr || widget->Handle() == nullptr) {
     throw std::invalid_argument("a control wrapper needs a control with a window");
   }
+  return *widget;
+}
+
+template <class W>
+std::unique_ptr<TzelSkinCtrlObject> CreateVCL(ui::TComponent& AControl, TzelSkinEngine& AEngine) {
   auto host = std::make_unique<TEngineSkinHost>(AEngine);
-  auto wrapper = MakeSkinControl<W>(*widget, *host);
+  auto wrapper = MakeSkinControl<W>(WidgetWithWindow(AControl), *host);
+  wrapper->AdoptHost(std::move(host));
+  return wrapper;
+}
+
+// The scroll family paints from the engine's scroll images.
+template <class W>
+std::unique_ptr<TzelSkinCtrlObject> CreateScrollVCL(ui::TComponent& AControl,
+                                                    TzelSkinEngine& AEngine) {
+  auto host = std::make_unique<TEngineSkinHost>(AEngine);
+  auto wrapper = MakeSkinControl<W>(WidgetWithWindow(AControl), *host, AEngine.ScrollBtnRes());
   wrapper->AdoptHost(std::move(host));
   return wrapper;
 }
@@ -37,16 +53,22 @@ namespace c = ui::classes;
 
 // Table order; ParentColor as the wrapper's class says.
 const TzelSkinCtrlVCLDef kVCLDefs[] = {
+    {&c::CustomControl, &CreateScrollVCL<TzelSkinScrollWinControl>, false},
     {&c::CustomFrame, &CreateVCL<TzelSkinFrame>, false},
+    {&c::ScrollBox, &CreateScrollVCL<TzelSkinScrollWinControl>, false},
     {&c::DateTimePicker, &CreateVCL<TzelSkinDateTimePicker>, false},
+    {&c::CustomTreeView, &CreateScrollVCL<TzelSkinScrollWinControl>, false},
     {&c::CustomUpDown, &CreateVCL<TzelSkinUpDown>, false},
     {&c::CustomHotKey, &CreateVCL<TzelSkinBorderWinControl>, false},
     {&c::CustomTabControl, &CreateVCL<TzelSkinTabControl>, false},
+    {&c::CustomGrid, &CreateScrollVCL<TzelSkinGrid>, false},
     {&c::CustomPanel, &CreateVCL<TzelSkinPanel>, true},
+    {&c::ScrollBar, &CreateScrollVCL<TzelSkinScrollBar>, false},
+    {&c::CustomListControl, &CreateScrollVCL<TzelSkinScrollWinControl>, false},
+    {&c::CustomListView, &CreateScrollVCL<TzelSkinListView>, false},
     {&c::CustomComboBox, &CreateVCL<TzelSkinComboBox>, false},
     {&c::CustomComboBoxEx, &CreateVCL<TzelSkinComboBoxEx>, false},
-    // Until the overlay scroll bars come, edits get the skinned border only.
-    {&c::CustomEdit, &CreateVCL<TzelSkinBorderWinControl>, false},
+    {&c::CustomEdit, &CreateScrollVCL<TzelSkinScrollWinControl>, false},
     {&c::CustomButton, &CreateVCL<TzelSkinButton>, false},
     {&c::CustomLabel, &CreateVCL<TzelSkinLabel>, true},
 };

@@ -19,12 +19,13 @@
 #include "skin/controls/win32/skin_combo.h"
 #include "skin/controls/win32/skin_ctrl_defs.h"
 #include "skin/controls/win32/skin_tabs.h"
-#include "skin/controls/win32/tests/wrapper_test_util.h"
+#include "skin/controls/win32/tests/control_test_util.h"
 #include "skin/draw/bitmap_canvas.h"
 #include "skin/draw/fills.h"
 #include "skin/draw/state_frames.h"
 #include "skin/draw/win32/dib_surface.h"
 #include "skin/own/own_skin.h"
+#include "skin/tests/own_skin_fixture.h"
 #include "skin/tests/test_files.h"
 #include "ui/application.h"
 #include "ui/combo_box.h"
@@ -61,10 +62,7 @@ A ArgsAt(ui::TWidgetArgs AWidget) {
 class SkinComboTabWin32Test : public ::testing::Test {
  public:
   void SetUp() override {
-    auto data = OwnSkinData();
-    WriteFileBytes(FDir / "quillory.zsk", {data.begin(), data.end()});
-    FReader.LoadSkin(FDir / "quillory.zsk", "");
-    ASSERT_TRUE(FReader.Ready());
+    LoadOwnSkin(FDir, FReader);
     Form = std::make_unique<ui::TForm>(ui::TFormArgs{&Application, "Test", 420, 320});
     Form->Show();
     PumpMessages();

@@ -15,7 +15,7 @@
 #include "skin/controls/win32/skin_buttons.h"
 #include "skin/controls/win32/skin_ctrl_defs.h"
 #include "skin/controls/win32/skin_updown.h"
-#include "skin/controls/win32/tests/wrapper_test_util.h"
+#include "skin/controls/win32/tests/control_test_util.h"
 #include "skin/draw/button_layout.h"
 #include "skin/draw/state_frames.h"
 #include "skin/draw/win32/dib_surface.h"
@@ -34,8 +34,6 @@ namespace {
 
 using ui::test::PumpMessages;
 
-using TProcLog = TOwnLog;
-
 // The sequence the tests send: keys, mouse, a char, an erase, a private one.
 const std::vector<TLogged> kSequence = {
     {WM_KEYDOWN, VK_SPACE, 0x00390001},
@@ -51,12 +49,6 @@ const std::vector<TLogged> kSequence = {
     {ui::CM_MOUSELEAVE, 0, 0},
 };
 
-std::set<UINT> MessagesOf(const std::vector<TLogged>& ASequence) {
-  std::set<UINT> out;
-  for (const auto& m : ASequence) out.insert(m.Msg);
-  return out;
-}
-
 void Send(HWND AWindow, const std::vector<TLogged>& ASequence) {
   for (const auto& m : ASequence) SendMessageW(AWindow, m.Msg, m.WParam, m.LParam);
 }
@@ -64,10 +56,7 @@ void Send(HWND AWindow, const std::vector<TLogged>& ASequence) {
 class SkinControlsWin32Test : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto data = OwnSkinData();
-    WriteFileBytes(FDir / "quillory.zsk", {data.begin(), data.end()});
-    FReader.LoadSkin(FDir / "quillory.zsk", "");
-    ASSERT_TRUE(FReader.Ready());
+    LoadOwnSkin(FDir, FReader);
     Form = std::make_unique<ui::TForm>(ui::TFormArgs{&Application, "Test", 320, 200});
     Form->Show();
     PumpMessages();
@@ -259,20 +248,8 @@ TEST_F(SkinControlsWin32Test, LabelFontColourComesBack) {
   EXPECT_EQ(label.Font().Color, own);
 }
 
-// The whole window of AWindow as it is on the screen.
 TBitmap WindowSnapshot(HWND AWindow) {
-  RECT rc{};
-  GetWindowRect(AWindow, &rc);
-  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-  TDibSurface surface(w, h);
-  HDC dc = GetWindowDC(AWindow);
-  BitBlt(surface.Dc(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  ReleaseDC(AWindow, dc);
-  TBitmap out(w, h);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
-  }
-  return out;
+  return WindowPixels(AWindow);
 }
 
 TEST_F(SkinControlsWin32Test, EditGetsTheSkinnedBorderUnlessItHasNone) {
