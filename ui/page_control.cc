@@ -95,8 +95,8 @@ bool TPageControl::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AVal
 TTabSheet::TTabSheet(const TTabSheetArgs& AArgs)
     : TWidget(TWidgetArgs{AArgs.PageControl, 0, 0, 0, 0, AArgs.Caption, AArgs.Tag}),
       FPageControl(AArgs.PageControl) {
-  SetParentColor(false);
-  SetColor(TColor::System(COLOR_BTNFACE));
+  // The page shows its form's colour (through the page control), so a form
+  // coloured anew colours its pages too.
   CreateHandle(nullptr, WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, L"TTabSheet");
   FPageControl->AddPage(this);
 }

@@ -53,10 +53,9 @@ log "F1 on the About page: topic 1010"
 close_help
 
 # The web address lights up under the mouse and goes back afterwards.
-window_origin
-xdotool mousemove $((wx + page_dx + 540)) $((wy + page_dy + 246))
+xdotool mousemove $((page_x + 540)) $((page_y + 246))
 wait_for 10 area_has 380 238 175 20 FF6633 || fail "the web label does not light up under the mouse"
-xdotool mousemove $((wx + page_dx + 300)) $((wy + page_dy + 30))
+xdotool mousemove $((page_x + 300)) $((page_y + 30))
 wait_for 10 not area_has 380 238 175 20 FF6633 || fail "the web label stays lit"
 log "web label: hover look on and off"
 
