@@ -4,6 +4,7 @@
 #include "skin/draw/win32/dib_surface.h"
 #include "skin/draw/win32/hdc_canvas.h"
 #include "ui/button.h"
+#include "ui/image_list.h"
 
 namespace skin {
 namespace {
@@ -51,6 +52,23 @@ TColor ColorProperty(const ui::TWidget* AWidget) {
 bool BoolProperty(const ui::TWidget& AWidget, std::string_view AName) {
   const auto value = AWidget.GetProperty(AName);
   return value && std::holds_alternative<bool>(*value) && std::get<bool>(*value);
+}
+
+// The picture of the image list a button shows ("Images", "ImageIndex" and
+// "ImageVisible" when it has them), or null.
+const ui::TImageList* ShownImages(const ui::TWidget& AWidget, int& AIndex) {
+  const auto images = AWidget.GetProperty("Images");
+  const auto index = AWidget.GetProperty("ImageIndex");
+  const auto visible = AWidget.GetProperty("ImageVisible");
+  if (!images || !index || !std::holds_alternative<const void*>(*images) ||
+      !std::holds_alternative<int64_t>(*index)) {
+    return nullptr;
+  }
+  if (visible && std::holds_alternative<bool>(*visible) && !std::get<bool>(*visible))
+    return nullptr;
+  AIndex = static_cast<int>(std::get<int64_t>(*index));
+  const auto* list = static_cast<const ui::TImageList*>(std::get<const void*>(*images));
+  return AIndex >= 0 && AIndex < (list ? list->Count() : 0) ? list : nullptr;
 }
 
 }  // namespace
@@ -123,7 +141,10 @@ void TzelSkinButton::Paint() {
   look.FontColor = m_Engine->NoChangeButtonsFontColor()
                        ? m_Control->Font().Color.Resolve()
                        : m_Engine->GetColor(TSkinColorKey::ButtonFontColor);
-  PaintPushButtonLook(look, m_Control->FontHandle());
+  int index = -1;
+  const ui::TImageList* images = ShownImages(*m_Control, index);
+  if (images != nullptr) look.Glyph.Picture = {images->Width(), images->Height()};
+  PaintPushButtonLook(look, m_Control->FontHandle(), images ? images->Handle() : nullptr, index);
 }
 
 // --- Native push button
