@@ -43,6 +43,29 @@ shot() {
   /usr/bin/import -display "$DISPLAY" -window root "$artifacts/configurator-$1.png" 2>/dev/null || true
 }
 
+# skin_extract SKINTOOL ARCHIVE: the bitmaps and values of the skin compiled
+# into the program, for skin_check, into $work/skin.
+skin_extract() {
+  rm -rf "$work/skin"
+  "$1" extract "$2" "$work/skin" >/dev/null && "$1" list "$2" >"$work/skin/values.txt" ||
+    fail "skintool could not read $2"
+}
+
+# skin_check SHOT CHECK ARGS...: checks the screenshot ARTIFACTS/configurator-SHOT.png
+# against the skin (see skin_shot_check.py).
+skin_check() {
+  local shot=$1
+  shift
+  python3 "$root/configurator/e2e/skin_shot_check.py" "$work/skin" "$artifacts/configurator-$shot.png" "$@" ||
+    fail "$shot: the skin's $1 check failed"
+}
+
+# page_points X,Y...: the points of the page in view as screen points.
+page_points() {
+  local p
+  for p in "$@"; do echo "$((page_x + ${p%,*})),$((page_y + ${p#*,}))"; done
+}
+
 # start_configurator: runs the program with the traces the checks read (help
 # calls, message box texts, texts set into edit fields) and sets $win to its
 # main window.

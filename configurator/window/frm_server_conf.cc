@@ -59,6 +59,9 @@ TFrmServerConf::TFrmServerConf(const TFrmServerConfArgs& AArgs)
 
   pgServerConf = std::make_unique<ui::TPageControl>(
       ui::TWidgetArgs{this, 0, 0, kClientWidth, kClientHeight, "", 0});
+  // It fills the client area, whichever frame (the system's or the skin's)
+  // surrounds it.
+  pgServerConf->SetAnchors(ui::akLeft | ui::akTop | ui::akRight | ui::akBottom);
   tsOverall =
       std::make_unique<ui::TTabSheet>(ui::TTabSheetArgs{pgServerConf.get(), texts::kPageOverall});
   tsServer =
