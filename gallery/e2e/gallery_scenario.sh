@@ -78,6 +78,11 @@ click_on() {
   sleep 0.3
 }
 focus_is() { [ "$(probe focus)" = "$1" ]; }
+# next_page CAPTION: Ctrl+Tab brings the next page, CAPTION, to view.
+next_page() {
+  xdotool key --window "$win" ctrl+Tab
+  wait_for 5 page_is "$1" || fail "Ctrl+Tab to $1: $(probe page)"
+}
 # reported LINE: the gallery told LINE; last_reported PREFIX: the last line
 # it told that starts with PREFIX.
 reports() { grep -a 'OutputDebugString' "$work/gallery.log" | sed 's/.*OutputDebugString[AW] "//; s/\\n"$//'; }
@@ -143,8 +148,7 @@ xdotool key --window "$win" BackSpace BackSpace
 wait_for 5 focus_is "Edit|a_-____|-1" || fail "two backspaces: $(probe focus)"
 
 log "an up-down with a buddy steps its number"
-xdotool key --window "$win" ctrl+Tab
-wait_for 5 page_is "Ranges" || fail "Ctrl+Tab to Ranges: $(probe page)"
+next_page "Ranges"
 click_on "5"
 wait_for 5 focus_is "Edit|5|-1" || fail "the buddy field: $(probe focus)"
 xdotool key --window "$win" Up Up Up
@@ -161,8 +165,7 @@ xdotool key --window "$win" Down
 wait_for 5 focus_is "Edit|12|-1" || fail "Down: $(probe focus)"
 
 log "a click on a tool bar button"
-xdotool key --window "$win" ctrl+Tab
-wait_for 5 page_is "Bars" || fail "Ctrl+Tab to Bars: $(probe page)"
+next_page "Bars"
 read -r tx ty tw th <<<"$(probe rect "Widget Gallery" "[ToolbarWindow32]")"
 [ -n "${th:-}" ] || fail "no tool bar in view"
 xdotool mousemove $((tx + 12)) $((ty + th / 2)) click 1
@@ -190,11 +193,9 @@ wait_for 5 last_reported_is "Grid cell" "Grid cell 1,3 = 3, first column in view
 log "grid: $(last_reported "Grid cell"), scrolled to column $left on the way"
 
 log "speed buttons: one down at a time in a group, one that comes up again"
-xdotool key --window "$win" ctrl+Tab
-wait_for 5 page_is "Pages" || fail "Ctrl+Tab to Pages: $(probe page)"
+next_page "Pages"
 shot "pages"
-xdotool key --window "$win" ctrl+Tab
-wait_for 5 page_is "Buttons" || fail "Ctrl+Tab round to Buttons: $(probe page)"
+next_page "Buttons"
 click_on "Centre"
 wait_for 5 reported "Speed button Centre: down" || fail "a click on Centre: $(reports | tail -2 | tr '\n' ';')"
 click_on "Right"
@@ -203,8 +204,7 @@ click_on "All up allowed"
 wait_for 5 reported "Speed button All up allowed: up" || fail "a click on All up allowed: $(reports | tail -2 | tr '\n' ';')"
 
 log "a click on a tab switches the page"
-xdotool key --window "$win" ctrl+Tab
-wait_for 5 page_is "Lists" || fail "Ctrl+Tab to Lists: $(probe page)"
+next_page "Lists"
 read -r px py pw ph <<<"$(probe rect "Widget Gallery" "[SysTabControl32]")"
 xdotool mousemove $((px + 20)) $((py + 10)) click 1
 wait_for 5 page_is "Buttons" || fail "a click on the first tab: $(probe page)"
