@@ -84,6 +84,7 @@ xdotool key --window "$win" ctrl+Tab
 wait_for 10 pixel_is 167 31 D42020 || fail "the light is not red without the service"
 shot serverdienst
 skin_check serverdienst button $(probe rect "Dienst neu starten")
+area_has 448 424 129 25 208030 || fail "the skinned start button shows no picture of its image list"
 skin_check serverdienst form $(page_points 160,24 175,39 300,250)
 log "service page: a push button in the skin's frame, the light on the form colour"
 
