@@ -67,9 +67,11 @@ int ShowModalDialog(ui::TApplication& AApplication) {
                                .BorderIcons = ui::biSystemMenu,
                                .Name = "frmModal"});
   ui::TLabel text(ui::TLabelArgs{.Widget = {&form, 16, 20, 0, 0, "A modal dialog form."}});
-  ui::TButton ok(ui::TButtonArgs{.Widget = {&form, 124, 80, 80, 26, "OK", 0, "btn_OK"}});
-  ui::TButton cancel(
-      ui::TButtonArgs{.Widget = {&form, 212, 80, 80, 26, "Cancel", 0, "btn_Cancel"}});
+  // Enter clicks OK, Escape Cancel.
+  ui::TButton ok(
+      ui::TButtonArgs{.Widget = {&form, 124, 80, 80, 26, "OK", 0, "btn_OK"}, .Default = true});
+  ui::TButton cancel(ui::TButtonArgs{.Widget = {&form, 212, 80, 80, 26, "Cancel", 0, "btn_Cancel"},
+                                     .Cancel = true});
   ok.OnClick = [&form] { form.SetModalResult(IDOK); };
   cancel.OnClick = [&form] { form.SetModalResult(IDCANCEL); };
   const int result = form.ShowModal();

@@ -29,8 +29,8 @@ class TMdiWindow : public ui::TForm {
   std::vector<std::unique_ptr<ui::TLabel>> FLabels;
 };
 
-// A modal dialog form "Modal Dialog" with OK and Cancel; returns the
-// modal result (IDOK, IDCANCEL).
+// A modal dialog form "Modal Dialog" with OK (the default button, Enter)
+// and Cancel (Escape); returns the modal result (IDOK, IDCANCEL).
 int ShowModalDialog(ui::TApplication& AApplication);
 
 // The shell's folder dialog, captioned "Choose Folder".

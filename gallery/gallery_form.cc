@@ -2,6 +2,7 @@
 
 #include "gallery/dialogs.h"
 #include "gallery/pictures.h"
+#include "gallery/report.h"
 #include "ui/menu.h"
 
 namespace gallery {
@@ -31,6 +32,7 @@ TGalleryForm::TGalleryForm(ui::TApplication& AApplication)
   BuildBarsPage();
   BuildTabsPage();
   BuildGridPage();
+  BuildPagesPage();
   ShowPage(0);
 }
 
@@ -151,9 +153,13 @@ void TGalleryForm::OpenDialog(TDialogKind AKind) {
       FMdiWindow = std::make_unique<TMdiWindow>(Application());
       FMdiWindow->Show();
       break;
-    case TDialogKind::Modal:
-      ShowModalDialog(Application());
+    case TDialogKind::Modal: {
+      const int result = ShowModalDialog(Application());
+      Report(result == IDOK       ? "Modal Dialog: OK"
+             : result == IDCANCEL ? "Modal Dialog: Cancel"
+                                  : "Modal Dialog: closed");
       break;
+    }
     case TDialogKind::Message:
       MessageBoxW(Handle(), L"This is a plain message box.", L"Gallery Message",
                   MB_OK | MB_ICONINFORMATION);

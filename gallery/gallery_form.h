@@ -52,6 +52,7 @@ class TGalleryForm : public ui::TForm {
   void BuildBarsPage();
   void BuildTabsPage();
   void BuildGridPage();
+  void BuildPagesPage();
 
   ui::TImageList FSmallImages{16, 16};
   ui::TImageList FMenuImages{16, 16};

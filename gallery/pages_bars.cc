@@ -1,6 +1,7 @@
 // The gallery's later pages: ranges, bars, tabs, and the grid page.
 #include "gallery/gallery_form.h"
 #include "gallery/pictures.h"
+#include "gallery/report.h"
 #include "ui/bevel.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -49,6 +50,17 @@ void TGalleryForm::BuildRangesPage() {
 
   Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 10, 230, 0, 0, "Up-down with a buddy field"}});
   Add<ui::TSpinEdit>(ui::TSpinEditArgs{{&page, 10, 250, 100, 22, "", 0, "seBuddy"}, 0, 50, 1, 5});
+
+  // A plain field with a stand-alone up-down as its buddy.
+  Add<ui::TLabel>(
+      ui::TLabelArgs{.Widget = {&page, 10, 284, 0, 0, "Stand-alone up-down on a plain field"}});
+  auto& field = Add<ui::TEdit>(ui::TEditArgs{{&page, 10, 304, 100, 22, "", 0, "edStepped"}});
+  Add<ui::TUpDown>(ui::TUpDownArgs{.Widget = {&page, 0, 0, 17, 22, "", 0, "udStandAlone"},
+                                   .MinValue = 0,
+                                   .MaxValue = 20,
+                                   .Position = 10,
+                                   .Increment = 2,
+                                   .Associate = &field});
 }
 
 void TGalleryForm::BuildBarsPage() {
@@ -63,6 +75,10 @@ void TGalleryForm::BuildBarsPage() {
       {"Italic", "Italic", 4, TToolButtonStyle::Check},
       {"", "", -1, TToolButtonStyle::Separator},
       {"Help", "Help", 5}};
+  for (ui::TToolButton& button : buttons) {
+    if (button.Style == TToolButtonStyle::Separator) continue;
+    button.OnClick = [caption = button.Caption] { Report("Tool button " + caption); };
+  }
   Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 10, 8, 0, 0, "Flat tool bar"}});
   Add<ui::TToolBar>(
       ui::TToolBarArgs{{&page, 10, 26, 400, 28, "", 0, "tbFlat"}, &FSmallImages, buttons, true});
@@ -138,6 +154,11 @@ void TGalleryForm::BuildGridPage() {
       grid.SetCell(col, row, std::to_string(row * col));
   }
   grid.SetColWidth(0, 40);
+  grid.OnSelectCell = [&grid] {
+    Report("Grid cell " + std::to_string(grid.Col()) + "," + std::to_string(grid.Row()) + " = " +
+           grid.Cell(grid.Col(), grid.Row()) + ", first column in view " +
+           std::to_string(grid.LeftCol()));
+  };
 
   Add<ui::TLabel>(ui::TLabelArgs{.Widget = {&page, 500, 8, 0, 0, "Scroll box"}});
   auto& box = Add<ui::TScrollBox>(TWidgetArgs{&page, 500, 26, 270, 220, "", 0, "sbxBox"});

@@ -1,6 +1,7 @@
 // The gallery's first pages: buttons and boxes, lists, text fields.
 #include "gallery/gallery_form.h"
 #include "gallery/pictures.h"
+#include "gallery/report.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
@@ -19,6 +20,16 @@
 #include "ui/tree_view.h"
 
 namespace gallery {
+namespace {
+
+// Each click tells whether the button is down afterwards.
+void ReportSpeedButton(ui::TSpeedButton& AButton) {
+  AButton.OnClick = [&AButton] {
+    Report("Speed button " + AButton.Caption() + (AButton.Down() ? ": down" : ": up"));
+  };
+}
+
+}  // namespace
 
 using ui::TWidgetArgs;
 
@@ -115,12 +126,13 @@ void TGalleryForm::BuildButtonsPage() {
   HBITMAP four = FBitmaps.back().Get();
   const char* group[] = {"Left", "Centre", "Right"};
   for (int i = 0; i < 3; ++i) {
-    Add<ui::TSpeedButton>(
+    auto& button = Add<ui::TSpeedButton>(
         ui::TSpeedButtonArgs{.Widget = {&page, 10 + i * 74, 390, 72, 26, group[i]},
                              .Glyph = four,
                              .NumGlyphs = 4,
                              .GroupIndex = 1,
                              .Down = i == 0});
+    ReportSpeedButton(button);
   }
   for (int i = 0; i < 3; ++i) {
     Add<ui::TSpeedButton>(ui::TSpeedButtonArgs{.Widget = {&page, 250 + i * 30, 390, 26, 26, ""},
@@ -128,11 +140,12 @@ void TGalleryForm::BuildButtonsPage() {
                                                .NumGlyphs = 4,
                                                .Flat = true});
   }
-  Add<ui::TSpeedButton>(ui::TSpeedButtonArgs{.Widget = {&page, 350, 390, 110, 26, "All up allowed"},
-                                             .Flat = true,
-                                             .GroupIndex = 2,
-                                             .Down = true,
-                                             .AllowAllUp = true});
+  ReportSpeedButton(Add<ui::TSpeedButton>(
+      ui::TSpeedButtonArgs{.Widget = {&page, 350, 390, 110, 26, "All up allowed"},
+                           .Flat = true,
+                           .GroupIndex = 2,
+                           .Down = true,
+                           .AllowAllUp = true}));
   Add<ui::TSpeedButton>(ui::TSpeedButtonArgs{.Widget = {&page, 470, 390, 100, 26, "Disabled"},
                                              .Glyph = four,
                                              .NumGlyphs = 4})

@@ -15,7 +15,9 @@ constexpr int kGlyphSpacing = 4;
 TButton::TButton(const TButtonArgs& AArgs)
     : TWidget(AArgs.Widget),
       FImages(AArgs.Images),
-      FImageIndex(AArgs.Images ? AArgs.ImageIndex : -1) {
+      FImageIndex(AArgs.Images ? AArgs.ImageIndex : -1),
+      FDefault(AArgs.Default),
+      FCancel(AArgs.Cancel) {
   CreateHandle(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0);
 }
 

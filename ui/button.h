@@ -15,6 +15,8 @@ struct TButtonArgs {
   TWidgetArgs Widget;
   const TImageList* Images = nullptr;  // not owned; outlives the button
   int ImageIndex = -1;                 // -1: no picture
+  bool Default = false;                // Enter clicks it (see Default())
+  bool Cancel = false;                 // Escape clicks it
 };
 
 class TButton : public TWidget {
@@ -24,6 +26,14 @@ class TButton : public TWidget {
 
   // Runs OnClick, as a click does.
   void Click();
+
+  // Enter in its form clicks the default button, unless another button has
+  // the focus (Enter clicks the focused button); Escape clicks the cancel
+  // button. Only enabled, visible buttons are clicked.
+  bool Default() const { return FDefault; }
+  void SetDefault(bool AOn) { FDefault = AOn; }
+  bool Cancel() const { return FCancel; }
+  void SetCancel(bool AOn) { FCancel = AOn; }
 
   TNotifyEvent OnClick;
 
@@ -38,6 +48,8 @@ class TButton : public TWidget {
   int FImageIndex;
   bool FImageVisible = true;
   bool FWordWrap = false;
+  bool FDefault;
+  bool FCancel;
 };
 
 // A button with a glyph; Layout, Margin and Spacing place it as a bitmap

@@ -90,25 +90,75 @@ TLabeledEdit::TLabeledEdit(const TLabeledEditArgs& AArgs) : TEdit(AArgs.Edit) {
   FLabel->SetFocusControl(this);  // its access key focuses the field
 }
 
-TUpDown::TUpDown(TSpinEdit& AEdit, const TWidgetArgs& AArgs) : TWidget(AArgs), FEdit(AEdit) {
+TUpDown::TUpDown(const TUpDownArgs& AArgs)
+    : TWidget(AArgs.Widget),
+      FMin(std::min(AArgs.MinValue, AArgs.MaxValue)),
+      FMax(std::max(AArgs.MinValue, AArgs.MaxValue)),
+      FPosition(std::clamp(AArgs.Position, FMin, FMax)),
+      FIncrement(std::max(1, AArgs.Increment)) {
+  CreateHandle(UPDOWN_CLASSW,
+               WS_VISIBLE | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_NOTHOUSANDS, 0);
+  WindowRecreated();
+  SetAssociate(AArgs.Associate);
+}
+
+TUpDown::TUpDown(TSpinEdit& AEdit, const TWidgetArgs& AArgs) : TWidget(AArgs), FEdit(&AEdit) {
   CreateHandle(UPDOWN_CLASSW, WS_VISIBLE | UDS_ARROWKEYS, 0);
   WindowRecreated();
 }
 
 void TUpDown::WindowRecreated() {
-  // Up counts upwards (the control's default range counts the other way).
-  SendMessageW(Handle(), UDM_SETRANGE32, 0, 100);
-  SendMessageW(Handle(), UDM_SETPOS32, 0, 50);  // away from both ends, so both keys step
-  SendMessageW(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(FEdit.Handle()), 0);
+  if (FEdit) {
+    // Up counts upwards (the control's default range counts the other way).
+    SendMessageW(Handle(), UDM_SETRANGE32, 0, 100);
+    SendMessageW(Handle(), UDM_SETPOS32, 0, 50);  // away from both ends, so both keys step
+    SendMessageW(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(FEdit->Handle()), 0);
+    return;
+  }
+  SendMessageW(Handle(), UDM_SETRANGE32, static_cast<WPARAM>(FMin), static_cast<LPARAM>(FMax));
+  UDACCEL accel{0, static_cast<UINT>(FIncrement)};
+  SendMessageW(Handle(), UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&accel));
+  SendMessageW(Handle(), UDM_SETPOS32, 0, FPosition);
+  if (FAssociate && FAssociate->Handle()) {
+    SendMessageW(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(FAssociate->Handle()), 0);
+  }
+}
+
+int32_t TUpDown::Position() const {
+  if (FEdit || !Handle()) return FPosition;
+  return static_cast<int32_t>(SendMessageW(Handle(), UDM_GETPOS32, 0, 0));
+}
+
+void TUpDown::SetPosition(int32_t AValue) {
+  FPosition = std::clamp(AValue, FMin, FMax);
+  if (!FEdit && Handle()) SendMessageW(Handle(), UDM_SETPOS32, 0, FPosition);
+}
+
+void TUpDown::SetAssociate(TWidget* AField) {
+  if (FEdit) return;  // a spin edit's arrows belong to it
+  FAssociate = AField;
+  SendMessageW(Handle(), UDM_SETBUDDY,
+               reinterpret_cast<WPARAM>(AField ? AField->Handle() : nullptr), 0);
+  // The field shows the position at once (its own text counts no more).
+  if (AField) SendMessageW(Handle(), UDM_SETPOS32, 0, FPosition);
 }
 
 LRESULT TUpDown::Notification(const NMHDR& AHeader) {
-  if (AHeader.code == static_cast<UINT>(UDN_DELTAPOS)) {
+  if (FEdit && AHeader.code == static_cast<UINT>(UDN_DELTAPOS)) {
     const auto& change = reinterpret_cast<const NMUPDOWN&>(AHeader);
-    FEdit.Step(change.iDelta > 0 ? 1 : -1);
+    FEdit->Step(change.iDelta > 0 ? 1 : -1);
     return TRUE;  // the control's own position is not used
   }
-  return 0;
+  return 0;  // stand-alone: the control steps its own position
+}
+
+void TUpDown::Scroll(WORD ACode, WORD /*APosition*/) {
+  // Sent after each step, once the position and the field show it.
+  if (FEdit || ACode != SB_THUMBPOSITION) return;
+  const int32_t now = Position();
+  if (now == FPosition) return;
+  FPosition = now;
+  if (OnChange) OnChange();
 }
 
 TSpinEdit::TSpinEdit(const TSpinEditArgs& AArgs)

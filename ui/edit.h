@@ -61,19 +61,49 @@ class TLabeledEdit : public TEdit {
 
 class TSpinEdit;
 
-// The arrows of a TSpinEdit; the field is their buddy, so the Up and Down
-// keys in the field step it too.
+struct TUpDownArgs {
+  TWidgetArgs Widget;
+  int32_t MinValue = 0;
+  int32_t MaxValue = 100;
+  int32_t Position = 0;
+  int32_t Increment = 1;
+  // The field it steps (any widget with a window; not owned, outlives the
+  // up-down or is detached first); null: none yet.
+  TWidget* Associate = nullptr;
+};
+
+// Up and down arrows over the common controls' up-down class. Stand-alone,
+// it counts its own Position from MinValue to MaxValue and shows it in its
+// associated field, whose Up and Down keys step it too; it moves to the
+// field's right edge, inside the field's old width. As a TSpinEdit's arrows
+// it only tells the spin edit to step.
 class TUpDown : public TWidget {
  public:
+  explicit TUpDown(const TUpDownArgs& AArgs);
   TUpDown(TSpinEdit& AEdit, const TWidgetArgs& AArgs);
   const TWidgetClass& Class() const override { return classes::UpDown; }
 
+  int32_t Position() const;
+  void SetPosition(int32_t AValue);
+  TWidget* Associate() const { return FAssociate; }
+  // Attaches to AField (null: detaches from the field it has).
+  void SetAssociate(TWidget* AField);
+
+  // The position changed by the arrows or the keys (stand-alone only).
+  TNotifyEvent OnChange;
+
  protected:
   LRESULT Notification(const NMHDR& AHeader) override;
+  void Scroll(WORD ACode, WORD APosition) override;
   void WindowRecreated() override;
 
  private:
-  TSpinEdit& FEdit;
+  TSpinEdit* FEdit = nullptr;  // set for a spin edit's arrows
+  TWidget* FAssociate = nullptr;
+  int32_t FMin = 0;
+  int32_t FMax = 100;
+  int32_t FPosition = 0;
+  int32_t FIncrement = 1;
 };
 
 struct TSpinEditArgs {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/button.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
 
@@ -297,6 +298,36 @@ void TForm::Close() {
 
 namespace {
 
+bool Clickable(const TWidget& AWidget) {
+  return AWidget.Handle() && IsWindowVisible(AWidget.Handle()) && IsWindowEnabled(AWidget.Handle());
+}
+
+// The first clickable button below AWidget that is the default one (ADefault)
+// or the cancel one.
+TButton* FindDialogButton(TWidget& AWidget, bool ADefault) {
+  for (TWidget* child : AWidget.Children()) {
+    if (auto* button = dynamic_cast<TButton*>(child)) {
+      if ((ADefault ? button->Default() : button->Cancel()) && Clickable(*button)) return button;
+    }
+    if (TButton* inner = FindDialogButton(*child, ADefault)) return inner;
+  }
+  return nullptr;
+}
+
+// The button Enter (AEnter) or Escape clicks in AForm: for Enter the focused
+// button, else the default one; for Escape the cancel one.
+TButton* DialogKeyButton(TForm& AForm, bool AEnter) {
+  if (AEnter) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(AForm.Handle(), focus)) {
+      if (auto* button = dynamic_cast<TButton*>(TWidget::FromHandle(focus))) {
+        if (Clickable(*button)) return button;
+      }
+    }
+  }
+  return FindDialogButton(AForm, AEnter);
+}
+
 TPageControl* FirstPageControl(TWidget& AWidget) {
   for (TWidget* child : AWidget.Children()) {
     if (auto* pages = dynamic_cast<TPageControl*>(child)) return pages;
@@ -361,9 +392,14 @@ bool TForm::DialogChar(wchar_t AKey) {
 LRESULT TForm::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   switch (AMessage) {
     case WM_COMMAND:
-      // Menu items and their shortcuts; IDOK and IDCANCEL from the dialog
-      // keyboard handling mean nothing here.
+      // Menu items and their shortcuts; IDOK and IDCANCEL come from the
+      // dialog keyboard handling (Enter, Escape).
       if (ALParam == 0 && FMenu && FMenu->Dispatch(LOWORD(AWParam))) return 0;
+      if (ALParam == 0 && HIWORD(AWParam) == 0 &&
+          (LOWORD(AWParam) == IDOK || LOWORD(AWParam) == IDCANCEL)) {
+        if (TButton* button = DialogKeyButton(*this, LOWORD(AWParam) == IDOK)) button->Click();
+        return 0;
+      }
       break;
     case WM_ACTIVATE:
       // The system would put the focus on the form itself; the control that

@@ -9,9 +9,16 @@
 
 namespace ui {
 
-TPageControl::TPageControl(const TWidgetArgs& AArgs) : TWidget(AArgs) {
-  CreateHandle(WC_TABCONTROLW, WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | TCS_MULTILINE,
+TPageControl::TPageControl(const TPageControlArgs& AArgs)
+    : TWidget(AArgs.Widget), FTabPosition(AArgs.TabPosition) {
+  CreateHandle(WC_TABCONTROLW,
+               WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN |
+                   TabPositionStyle(AArgs.TabPosition, AArgs.MultiLine),
                WS_EX_CONTROLPARENT);
+}
+
+bool TPageControl::MultiLine() const {
+  return Handle() && (GetWindowLongPtrW(Handle(), GWL_STYLE) & TCS_MULTILINE);
 }
 
 RECT TPageControl::DisplayRect() const {
@@ -87,16 +94,29 @@ LRESULT TPageControl::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALPara
 }
 
 bool TPageControl::ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const {
-  if (AInfo.Name != "Images") return TWidget::ReadProperty(AInfo, AValue);
-  AValue = static_cast<const void*>(nullptr);  // the tabs show no pictures
+  const std::string_view name = AInfo.Name;
+  if (name == "Images") {
+    AValue = static_cast<const void*>(nullptr);  // the tabs show no pictures
+  } else if (name == "TabPosition") {
+    AValue = static_cast<int64_t>(FTabPosition);
+  } else if (name == "MultiLine") {
+    AValue = MultiLine();
+  } else {
+    return TWidget::ReadProperty(AInfo, AValue);
+  }
   return true;
+}
+
+bool TPageControl::WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) {
+  if (AInfo.Name == "TabPosition" || AInfo.Name == "MultiLine") return false;  // fixed at creation
+  return TWidget::WriteProperty(AInfo, AValue);
 }
 
 TTabSheet::TTabSheet(const TTabSheetArgs& AArgs)
     : TWidget(TWidgetArgs{AArgs.PageControl, 0, 0, 0, 0, AArgs.Caption, AArgs.Tag}),
       FPageControl(AArgs.PageControl) {
-  SetParentColor(false);
-  SetColor(TColor::System(COLOR_BTNFACE));
+  // The page shows its form's colour (through the page control), so a form
+  // coloured anew colours its pages too.
   CreateHandle(nullptr, WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, L"TTabSheet");
   FPageControl->AddPage(this);
 }

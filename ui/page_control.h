@@ -1,4 +1,6 @@
-// A page control (tabs in several rows when needed) and its pages.
+// A page control and its pages: tabs on the top (the default), bottom,
+// left or right, in several rows when needed (left and right tabs always
+// stand in rows of their own).
 //
 // Thread safety: belongs to the window thread.
 #ifndef QUILLORY_UI_PAGE_CONTROL_H_
@@ -6,16 +8,28 @@
 
 #include <vector>
 
+#include "ui/tab_control.h"
 #include "ui/widget.h"
 
 namespace ui {
 
 class TTabSheet;
 
+struct TPageControlArgs {
+  TWidgetArgs Widget;
+  TTabPosition TabPosition = TTabPosition::Top;
+  bool MultiLine = true;
+};
+
 class TPageControl : public TWidget {
  public:
-  explicit TPageControl(const TWidgetArgs& AArgs);
+  // Tabs on the top, in several rows when needed.
+  explicit TPageControl(const TWidgetArgs& AArgs) : TPageControl(TPageControlArgs{AArgs}) {}
+  explicit TPageControl(const TPageControlArgs& AArgs);
   const TWidgetClass& Class() const override { return classes::PageControl; }
+
+  TTabPosition TabPosition() const { return FTabPosition; }
+  bool MultiLine() const;
 
   const std::vector<TTabSheet*>& Pages() const { return FPages; }
   TTabSheet* ActivePage() const { return FActive; }
@@ -29,6 +43,7 @@ class TPageControl : public TWidget {
   LRESULT Notification(const NMHDR& AHeader) override;
   LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
   bool ReadProperty(const TPropertyInfo& AInfo, TPropertyValue& AValue) const override;
+  bool WriteProperty(const TPropertyInfo& AInfo, const TPropertyValue& AValue) override;
   void WindowRecreated() override;
 
  private:
@@ -38,6 +53,7 @@ class TPageControl : public TWidget {
   void RemovePage(TTabSheet* APage);
   void LayoutPages();
 
+  TTabPosition FTabPosition;
   std::vector<TTabSheet*> FPages;
   TTabSheet* FActive = nullptr;
 };

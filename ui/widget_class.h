@@ -234,6 +234,8 @@ inline constexpr P CustomStatusBar[] = {{"SimplePanel", &types::Boolean},
                                         {"SizeGrip", &types::Boolean}};
 inline constexpr P DateTimePicker[] = {{"Kind", &types::DateTimeKind},
                                        {"DateMode", &types::DateMode}};
+inline constexpr P PageControl[] = {{"TabPosition", &types::TabPosition},
+                                    {"MultiLine", &types::Boolean}};
 inline constexpr P TabControl[] = {{"TabPosition", &types::TabPosition},
                                    {"MultiLine", &types::Boolean},
                                    {"TabIndex", &types::Integer}};
@@ -319,7 +321,7 @@ inline constexpr C RadioButton{"TRadioButton", &ButtonControl, props::RadioButto
 
 inline constexpr C CustomTabControl{"TCustomTabControl", &WinControl, props::CustomTabControl};
 inline constexpr C TabControl{"TTabControl", &CustomTabControl, props::TabControl};
-inline constexpr C PageControl{"TPageControl", &CustomTabControl};
+inline constexpr C PageControl{"TPageControl", &CustomTabControl, props::PageControl};
 inline constexpr C TabSheet{"TTabSheet", &WinControl};
 inline constexpr C TabPage{"TTabPage", &WinControl};  // (no widget yet)
 

@@ -43,6 +43,29 @@ shot() {
   /usr/bin/import -display "$DISPLAY" -window root "$artifacts/configurator-$1.png" 2>/dev/null || true
 }
 
+# skin_extract SKINTOOL ARCHIVE: the bitmaps and values of the skin compiled
+# into the program, for skin_check, into $work/skin.
+skin_extract() {
+  rm -rf "$work/skin"
+  "$1" extract "$2" "$work/skin" >/dev/null && "$1" list "$2" >"$work/skin/values.txt" ||
+    fail "skintool could not read $2"
+}
+
+# skin_check SHOT CHECK ARGS...: checks the screenshot ARTIFACTS/configurator-SHOT.png
+# against the skin (see skin_shot_check.py).
+skin_check() {
+  local shot=$1
+  shift
+  python3 "$root/configurator/e2e/skin_shot_check.py" "$work/skin" "$artifacts/configurator-$shot.png" "$@" ||
+    fail "$shot: the skin's $1 check failed"
+}
+
+# page_points X,Y...: the points of the page in view as screen points.
+page_points() {
+  local p
+  for p in "$@"; do echo "$((page_x + ${p%,*})),$((page_y + ${p#*,}))"; done
+}
+
 # start_configurator: runs the program with the traces the checks read (help
 # calls, message box texts, texts set into edit fields) and sets $win to its
 # main window.
@@ -53,6 +76,7 @@ start_configurator() {
   win=$(timeout 30 xdotool search --sync --name '^Quillory Server - Version' | head -1)
   [ -n "$win" ] || fail "the main window did not appear"
   sleep 1  # the first paint
+  page_origin
 }
 
 # probe ARGS...: asks window_probe.exe inside the session (focus, owner,
@@ -63,35 +87,35 @@ probe() { timeout 30 wine "$bin/window_probe.exe" "$@" 2>/dev/null | tr -d '\r';
 # window is not active), for wait_for.
 focus_is() { [ "$(probe focus)" = "$1" ]; }
 
-# window_origin: sets $wx $wy to the top left corner of the main window.
-window_origin() {
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  wx=$X wy=$Y
+# page_origin: sets $page_x $page_y to the screen position of the page in
+# view's top left corner, wherever the frame (system or skinned), menu bar
+# and tab row put it. Both pages lie in the same place and the window does
+# not move, so it is asked once.
+page_origin() {
+  [ -n "${page_y:-}" ] && return
+  read -r page_x page_y <<<"$(probe page)"
+  [ -n "${page_y:-}" ] || fail "no page of the main window in view"
 }
-
-# Where a page's point lies in the main window: the frame's border, the
-# caption and menu bar, and the tab row above the pages.
-page_dx=$((3 + 4)) page_dy=$((41 + 23))
 
 # click_page X Y: a click at the given point of the page in view.
 click_page() {
-  window_origin
-  xdotool mousemove $((wx + page_dx + $1)) $((wy + page_dy + $2)) click 1
+  page_origin
+  xdotool mousemove $((page_x + $1)) $((page_y + $2)) click 1
 }
 
 # pixel_at X Y: the colour of a point of the page in view, from a fresh
 # screenshot, as RRGGBB.
 pixel_at() {
-  window_origin
+  page_origin
   /usr/bin/import -display "$DISPLAY" -window root "$work/pixel.png" 2>/dev/null
-  /usr/bin/convert "$work/pixel.png" -format '%[hex:p{'$((wx + page_dx + $1))','$((wy + page_dy + $2))'}]' info: | cut -c1-6
+  /usr/bin/convert "$work/pixel.png" -format '%[hex:p{'$((page_x + $1))','$((page_y + $2))'}]' info: | cut -c1-6
 }
 
 # area_has X Y W H RRGGBB: the colour appears in that area of the page.
 area_has() {
-  window_origin
+  page_origin
   /usr/bin/import -display "$DISPLAY" -window root "$work/area.png" 2>/dev/null
-  /usr/bin/convert "$work/area.png" -crop "$3x$4+$((wx + page_dx + $1))+$((wy + page_dy + $2))" \
+  /usr/bin/convert "$work/area.png" -crop "$3x$4+$((page_x + $1))+$((page_y + $2))" \
     -unique-colors txt:- | grep -qi "#$5"
 }
 

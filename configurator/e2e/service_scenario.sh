@@ -3,7 +3,7 @@
 # starts it (the service control manager reports it running and it answers
 # on its port), "Dienst neu starten" stops and starts it so that a port typed
 # into the field meanwhile takes effect, "Dienst stoppen" stops it; the
-# light follows.
+# light follows. The window is skinned as shipped.
 #
 # service_scenario.sh BIN_DIR ARTIFACT_DIR WORK_DIR VERSION
 # Exits 77 (skipped) when Service.exe has not been built.
@@ -52,6 +52,7 @@ wait_for 30 state_is STOPPED || fail "the service is not stopped before the test
 log "service installed, port $port"
 
 start_configurator
+[ "$(probe skin | cut -d' ' -f1)" = 1 ] || fail "the main window is not skinned"
 xdotool key --window "$win" ctrl+Tab
 wait_for 10 pixel_is 167 31 D42020 || fail "the light is not red for the stopped service"
 

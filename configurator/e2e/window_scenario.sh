@@ -9,11 +9,17 @@
 # stays focused when the window is left and activated again (another
 # program, a message box, the folder dialog) without writing the registry.
 #
-# window_scenario.sh BIN_DIR ARTIFACT_DIR WORK_DIR VERSION
+# The window is skinned: its frame, a push button and the pages' colour are
+# checked pixel for pixel against the skin compiled into it (extracted from
+# the same archive with skintool); message boxes and the folder dialog keep
+# the system's look.
+#
+# window_scenario.sh BIN_DIR ARTIFACT_DIR WORK_DIR VERSION SKINTOOL SKIN_ARCHIVE
 set -u
 source "$(dirname "$0")/lib.sh"
 scenario_begin window "$1" "$2" "$3"
 version=$4
+skin_extract "$5" "$6"
 
 # help_opened HEXCONTEXT PAGE: the viewer was asked for the context number
 # and resolved it to the page inside the help file.
@@ -35,7 +41,17 @@ close_help() {
 start_configurator
 caption=$(xdotool getwindowname "$win")
 [ "$caption" = "Quillory Server - Version $version" ] || fail "caption is '$caption'"
+[ "$(probe caption)" = "TFrmServerConf|Quillory Server - Version $version" ] ||
+  fail "the skinned window reads back '$(probe caption)'"
 log "caption: $caption"
+
+# Skinned: the window and its controls answer that they are, the window has
+# a shaped region.
+read -r form_skinned controls_skinned region <<<"$(probe skin)"
+[ "$form_skinned" = 1 ] && [ "$region" = complex ] ||
+  fail "the main window is not skinned (skinned $form_skinned, region $region)"
+[ "${controls_skinned%/*}" -gt 0 ] || fail "no control of the window is skinned ($controls_skinned)"
+log "skinned: window, $controls_skinned controls, complex region"
 
 # The taskbar entry is the application window's, titled "Konfigurator"; the
 # main window belongs to it and has no entry of its own.
@@ -45,7 +61,12 @@ app=$(application_window) || fail "no window with a taskbar entry"
 xprop -display "$DISPLAY" -id "$win" _NET_WM_STATE | grep -q SKIP_TASKBAR ||
   fail "the main window has a taskbar entry of its own"
 log "taskbar entry: Konfigurator"
+xdotool mousemove 0 0
+sleep 0.3
 shot allgemeines
+skin_check allgemeines frame $(probe window)
+skin_check allgemeines form $(page_points 8,8 300,40 8,400)
+log "About page: the frame's title and bottom corners are the skin's, cut corners, form colour"
 
 xdotool key --window "$win" F1
 wait_for 20 help_opened 3f2 allgemeines.htm || fail "F1 on the About page did not open topic 1010"
@@ -53,16 +74,19 @@ log "F1 on the About page: topic 1010"
 close_help
 
 # The web address lights up under the mouse and goes back afterwards.
-window_origin
-xdotool mousemove $((wx + page_dx + 540)) $((wy + page_dy + 246))
+xdotool mousemove $((page_x + 540)) $((page_y + 246))
 wait_for 10 area_has 380 238 175 20 FF6633 || fail "the web label does not light up under the mouse"
-xdotool mousemove $((wx + page_dx + 300)) $((wy + page_dy + 30))
+xdotool mousemove $((page_x + 300)) $((page_y + 30))
 wait_for 10 not area_has 380 238 175 20 FF6633 || fail "the web label stays lit"
 log "web label: hover look on and off"
 
 xdotool key --window "$win" ctrl+Tab
 wait_for 10 pixel_is 167 31 D42020 || fail "the light is not red without the service"
 shot serverdienst
+skin_check serverdienst button $(probe rect "Dienst neu starten")
+area_has 448 424 129 25 208030 || fail "the skinned start button shows no picture of its image list"
+skin_check serverdienst form $(page_points 160,24 175,39 300,250)
+log "service page: a push button in the skin's frame, the light on the form colour"
 
 xdotool key --window "$win" F1
 wait_for 20 help_opened 3e8 serverdienst.htm || fail "F1 on the service page did not open topic 1000"
@@ -159,9 +183,12 @@ log "away and back: focus kept, nothing written"
 # "Dienst starten" without the service: the failure names the port; the
 # button has the focus again after the message.
 click_page 510 436
+wait_for_value 30 message_box_window >/dev/null || fail "no message box after Dienst starten"
+[ "$(probe dialog Konfigurator)" = "0 none" ] ||
+  fail "the message box is skinned ($(probe dialog Konfigurator)), SkinDialogs is off"
 text=$(message_box_text) || fail "no message box after Dienst starten"
 [ "$text" = "Der Server konnte nicht auf Port: 6667 gestartet werden!" ] || fail "message: '$text'"
-log "start without service: $text"
+log "start without service: $text (a message box in the system's look)"
 wait_for 10 pixel_is 167 31 D42020 || fail "the light is not red after the failed start"
 wait_for 10 focus_is 'Button|Dienst starten' || fail "focus after the message: '$(probe focus)'"
 
@@ -195,6 +222,8 @@ select_ablage() {
 }
 
 open_folder_dialog
+[ "$(probe dialog 'Browse for Folder')" = "0 none" ] ||
+  fail "the folder dialog is skinned ($(probe dialog 'Browse for Folder')), SkinDialogs is off"
 mark=$(log_mark)
 select_ablage
 xdotool key --window "$dialog" Escape

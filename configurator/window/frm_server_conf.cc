@@ -8,6 +8,7 @@
 #include "configurator/logic/texts.h"
 #include "configurator/window/resources.h"
 #include "platform/win32/wide.h"
+#include "skin/own/own_skin.h"
 #include "ui/menu.h"
 
 namespace configurator {
@@ -58,12 +59,16 @@ TFrmServerConf::TFrmServerConf(const TFrmServerConfArgs& AArgs)
 
   pgServerConf = std::make_unique<ui::TPageControl>(
       ui::TWidgetArgs{this, 0, 0, kClientWidth, kClientHeight, "", 0});
+  // It fills the client area, whichever frame (the system's or the skin's)
+  // surrounds it.
+  pgServerConf->SetAnchors(ui::akLeft | ui::akTop | ui::akRight | ui::akBottom);
   tsOverall =
       std::make_unique<ui::TTabSheet>(ui::TTabSheetArgs{pgServerConf.get(), texts::kPageOverall});
   tsServer =
       std::make_unique<ui::TTabSheet>(ui::TTabSheetArgs{pgServerConf.get(), texts::kPageServer});
   CreateAboutPage();
   CreateServerPage();
+  CreateSkinEngine();
 
   OnShow = [this] { FormShow(); };
   OnDestroy = [this] { FormDestroy(); };
@@ -106,6 +111,27 @@ void TFrmServerConf::CreateAboutPage() {
   lbLink->OnClick = [this] { lbLinkClick(); };
   lbMail->OnClick = [this] { lbMailClick(); };
   tsOverall->OnShow = [this] { tsOverallShow(); };
+}
+
+// The engine with the values the window stores for it; the skin comes from
+// the compiled-in data alone (no skin file is looked for on the machine).
+// Loaded() then skins this window, and the other forms once it is shown.
+void TFrmServerConf::CreateSkinEngine() {
+  zelSkinEngine1 = std::make_unique<skin::TzelSkinEngine>(this);
+  skin::TzelSkinEngine& engine = *zelSkinEngine1;
+  engine.SetActive(true);
+  engine.SetResSysMenuMin("Mi&nimize");
+  engine.SetResSysMenuMax("Ma&ximize/Restore");
+  engine.SetResSysMenuClose("&Close");
+  engine.SetDisabledTag(9999);
+  engine.SetDrawScrollBar(true);
+  engine.SetBuiltIn(true);
+  engine.SetSkinDialogs(false);
+  engine.SetSkinAllForms(true);
+  engine.SetNoChangeButtonsFontColor(false);
+  engine.SetNoChangeLabelFontColor(false);
+  engine.SetSkinData(skin::OwnSkinData());
+  engine.Loaded();
 }
 
 void TFrmServerConf::FormCreate() {

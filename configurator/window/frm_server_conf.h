@@ -14,6 +14,7 @@
 #include "configurator/logic/service_control.h"
 #include "configurator/window/html_help.h"
 #include "platform/service_client.h"
+#include "skin/engine/skin_engine.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/edit.h"
@@ -48,6 +49,7 @@ class TFrmServerConf final : public ui::TForm {
  private:
   void CreateAboutPage();
   void CreateServerPage();
+  void CreateSkinEngine();
 
   void FormCreate();
   void FormShow();
@@ -104,6 +106,9 @@ class TFrmServerConf final : public ui::TForm {
   std::unique_ptr<ui::TBitBtn> btn_Restart;
   std::unique_ptr<ui::TBitBtn> btn_Stop;
   std::unique_ptr<ui::TBitBtn> btn_Start;
+  // Paints every window of the program from the compiled-in skin; goes
+  // first of the components, after the window.
+  std::unique_ptr<skin::TzelSkinEngine> zelSkinEngine1;
 };
 
 }  // namespace configurator

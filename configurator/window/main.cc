@@ -10,6 +10,7 @@
 #include "configurator/window/html_help.h"
 #include "platform/service_client.h"
 #include "platform/win32/wide.h"
+#include "skin/controls/win32/skin_ctrl_defs.h"
 #include "ui/application.h"
 
 namespace {
@@ -33,6 +34,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   configurator::THtmlHelp help;
   configurator::TSystemClock clock;
   ui::TApplication application(configurator::texts::kApplicationTitle);
+  skin::RegisterSkinControlDefs();
   try {
     configurator::TFrmServerConf form(configurator::TFrmServerConfArgs{
         &application, config::ConfigReg, &clock, &platform::SystemServiceControlManager(), &help,

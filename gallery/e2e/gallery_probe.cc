@@ -12,6 +12,8 @@
 //   gallery_probe top              "<class>|<caption>" of every visible
 //                                  top-level window of the session
 //   gallery_probe close CAPTION    asks the top-level window CAPTION to close
+//   gallery_probe mdi CAPTION      the captions of the MDI children of the
+//                                  top-level window CAPTION, one a line
 //
 // The gallery is the visible top-level window captioned "Widget Gallery".
 // Exit status 1 when a window asked for is missing.
@@ -99,6 +101,16 @@ int wmain(int argc, wchar_t** argv) {
     HWND window = FindTop(argv[2]);
     if (!window) return 1;
     PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (what == L"mdi" && argc == 3) {
+    HWND top = FindTop(argv[2]);
+    if (!top) return 1;
+    HWND client = FindWindowExW(top, nullptr, L"MDIClient", nullptr);
+    if (!client) return 1;
+    for (HWND child = GetWindow(client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (IsWindowVisible(child)) Print(TextOf(child));
+    }
     return 0;
   }
   if (what == L"rect" && argc == 4) {

@@ -1,8 +1,12 @@
 #!/bin/bash
 # The widget gallery under Wine and Xvfb: every page shown and saved as a
 # screenshot, every native window class of the widget family present, the
-# keyboard on check boxes, radio groups, up-downs and tabs, and each entry of
-# the "Dialogs" menu opening its window and closing it again.
+# keyboard on check boxes, radio groups, up-downs (a spin edit's and a
+# stand-alone one on a plain field), tabs and the string grid, clicks on
+# speed buttons and the tool bar, each entry of the "Dialogs" menu opening
+# its window and closing it again, Enter and Escape on the modal dialog, and
+# the MDI window's three children. The gallery tells its widgets' events on
+# Wine's debugstr channel (gallery.log).
 #
 #   gallery_scenario.sh BIN_DIR ARTIFACTS WORK
 # Screenshots: ARTIFACTS/gallery-*.png. Every wait is bounded.
@@ -50,7 +54,7 @@ timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/d
 
 # start [ARGS...]: runs the gallery and sets $win to its X window.
 start() {
-  timeout 300 wine "$bin/WidgetGallery.exe" "$@" >"$work/gallery.log" 2>&1 &
+  WINEDEBUG=-all,warn+debugstr timeout 300 wine "$bin/WidgetGallery.exe" "$@" >"$work/gallery.log" 2>&1 &
   win=$(timeout 30 xdotool search --sync --name '^Widget Gallery$' | head -1)
   [ -n "$win" ] || fail "the gallery did not appear"
   xdotool mousemove 0 0
@@ -74,8 +78,19 @@ click_on() {
   sleep 0.3
 }
 focus_is() { [ "$(probe focus)" = "$1" ]; }
+# next_page CAPTION: Ctrl+Tab brings the next page, CAPTION, to view.
+next_page() {
+  xdotool key --window "$win" ctrl+Tab
+  wait_for 5 page_is "$1" || fail "Ctrl+Tab to $1: $(probe page)"
+}
+# reported LINE: the gallery told LINE; last_reported PREFIX: the last line
+# it told that starts with PREFIX.
+reports() { grep -a 'OutputDebugString' "$work/gallery.log" | sed 's/.*OutputDebugString[AW] "//; s/\\n"$//'; }
+reported() { reports | grep -qxF -- "$1"; }
+last_reported() { reports | grep -aF -- "$1" | tail -1; }
+last_reported_is() { [ "$(last_reported "$1")" = "$2" ]; }
 
-pages=("Buttons" "Lists" "Text" "Ranges" "Bars" "Tabs" "Grid and more")
+pages=("Buttons" "Lists" "Text" "Ranges" "Bars" "Tabs" "Grid and more" "Pages")
 
 log "every page in turn, by -page N"
 for i in "${!pages[@]}"; do
@@ -133,8 +148,7 @@ xdotool key --window "$win" BackSpace BackSpace
 wait_for 5 focus_is "Edit|a_-____|-1" || fail "two backspaces: $(probe focus)"
 
 log "an up-down with a buddy steps its number"
-xdotool key --window "$win" ctrl+Tab
-wait_for 5 page_is "Ranges" || fail "Ctrl+Tab to Ranges: $(probe page)"
+next_page "Ranges"
 click_on "5"
 wait_for 5 focus_is "Edit|5|-1" || fail "the buddy field: $(probe focus)"
 xdotool key --window "$win" Up Up Up
@@ -142,7 +156,55 @@ wait_for 5 focus_is "Edit|8|-1" || fail "Up three times: $(probe focus)"
 xdotool key --window "$win" Down
 wait_for 5 focus_is "Edit|7|-1" || fail "Down: $(probe focus)"
 
+log "a stand-alone up-down steps the plain field it is attached to"
+click_on "10"
+wait_for 5 focus_is "Edit|10|-1" || fail "the plain field: $(probe focus)"
+xdotool key --window "$win" Up Up
+wait_for 5 focus_is "Edit|14|-1" || fail "Up twice (steps of 2): $(probe focus)"
+xdotool key --window "$win" Down
+wait_for 5 focus_is "Edit|12|-1" || fail "Down: $(probe focus)"
+
+log "a click on a tool bar button"
+next_page "Bars"
+read -r tx ty tw th <<<"$(probe rect "Widget Gallery" "[ToolbarWindow32]")"
+[ -n "${th:-}" ] || fail "no tool bar in view"
+xdotool mousemove $((tx + 12)) $((ty + th / 2)) click 1
+wait_for 5 reported "Tool button New" || fail "a click on the first tool button: $(reports | tail -3 | tr '\n' ';')"
+
+log "the string grid: a click selects a cell, the keys move the selection and scroll"
+xdotool key --window "$win" ctrl+Tab ctrl+Tab
+wait_for 5 page_is "Grid and more" || fail "Ctrl+Tab to the grid: $(probe page)"
+read -r gx gy gw gh <<<"$(probe rect "Widget Gallery" "[TStringGrid]")"
+[ -n "${gh:-}" ] || fail "no string grid in view"
+xdotool mousemove $((gx + 40 + 32)) $((gy + 22 + 11 + 22)) click 1
+wait_for 5 last_reported_is "Grid cell" "Grid cell 1,2 = 2, first column in view 1" ||
+  fail "a click on the cell 1,2: $(last_reported "Grid cell")"
+xdotool key --window "$win" Right Right Right Right Right Right Right Right
+wait_for 5 bash -c "[ \"\$(grep -a 'Grid cell' '$work/gallery.log' | tail -1 | grep -o 'cell 9,2 = 18, first column in view [0-9]*')\" ]" ||
+  fail "Right eight times: $(last_reported "Grid cell")"
+left=$(last_reported "Grid cell" | sed 's/.*in view //')
+[ "$left" -gt 1 ] || fail "the grid did not scroll to column 9 (first column in view $left)"
+xdotool key --window "$win" End Down
+wait_for 5 last_reported_is "Grid cell" "Grid cell 11,3 = 33, first column in view $(last_reported "Grid cell" | sed 's/.*in view //')" ||
+  fail "End and Down: $(last_reported "Grid cell")"
+xdotool key --window "$win" Home
+wait_for 5 last_reported_is "Grid cell" "Grid cell 1,3 = 3, first column in view 1" ||
+  fail "Home: $(last_reported "Grid cell")"
+log "grid: $(last_reported "Grid cell"), scrolled to column $left on the way"
+
+log "speed buttons: one down at a time in a group, one that comes up again"
+next_page "Pages"
+shot "pages"
+next_page "Buttons"
+click_on "Centre"
+wait_for 5 reported "Speed button Centre: down" || fail "a click on Centre: $(reports | tail -2 | tr '\n' ';')"
+click_on "Right"
+wait_for 5 reported "Speed button Right: down" || fail "a click on Right: $(reports | tail -2 | tr '\n' ';')"
+click_on "All up allowed"
+wait_for 5 reported "Speed button All up allowed: up" || fail "a click on All up allowed: $(reports | tail -2 | tr '\n' ';')"
+
 log "a click on a tab switches the page"
+next_page "Lists"
 read -r px py pw ph <<<"$(probe rect "Widget Gallery" "[SysTabControl32]")"
 xdotool mousemove $((px + 20)) $((py + 10)) click 1
 wait_for 5 page_is "Buttons" || fail "a click on the first tab: $(probe page)"
@@ -169,6 +231,35 @@ dialog b "Gallery Message" escape
 dialog f "Choose Folder" escape
 dialog o "Open File" escape
 probe top | grep -q '|Widget Gallery$' || fail "the gallery went with its dialogs"
+
+log "the modal dialog: Enter is OK, Escape is Cancel"
+# modal KEY RESULT: opens the modal dialog, presses KEY in it, and waits for
+# the gallery to tell RESULT.
+modal() {
+  xdotool key --window "$win" alt+d
+  sleep 0.5
+  xdotool key d
+  local w
+  w=$(timeout 15 xdotool search --sync --name '^Modal Dialog$' | head -1)
+  [ -n "$w" ] || fail "the modal dialog did not open"
+  sleep 0.5
+  xdotool key --window "$w" "$1"
+  wait_for 15 bash -c "! xdotool search --name '^Modal Dialog\$' >/dev/null 2>&1" || fail "$1 did not close the modal dialog"
+  wait_for 5 last_reported_is "Modal Dialog:" "Modal Dialog: $2" ||
+    fail "$1 ended the modal dialog with '$(last_reported "Modal Dialog:")'"
+}
+modal Return OK
+modal Escape Cancel
+
+log "the MDI window holds three children"
+xdotool key --window "$win" alt+d
+sleep 0.5
+xdotool key m
+timeout 15 xdotool search --sync --name '^MDI Parent$' >/dev/null || fail "the MDI window did not open"
+mdi_children() { [ "$(probe mdi "MDI Parent" | sort | tr '\n' ';')" = "MDI Child 1;MDI Child 2;MDI Child 3;" ]; }
+wait_for 10 mdi_children || fail "MDI children: $(probe mdi "MDI Parent" | tr '\n' ';')"
+probe close "MDI Parent"
+wait_for 15 bash -c "! xdotool search --name '^MDI Parent\$' >/dev/null 2>&1" || fail "'MDI Parent' stays open"
 
 log "-dialog opens a dialog at start"
 stop

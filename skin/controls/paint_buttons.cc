@@ -40,7 +40,7 @@ TRect PaintBox(TPaintCanvas& ACanvas, const TzelSkinSource& ASkin, const TCheckL
 }  // namespace
 
 TRect PaintPushButton(TPaintCanvas& ACanvas, const TzelSkinSource& ASkin,
-                      const TPushButtonLook& ALook) {
+                      const TPushButtonLook& ALook, TPoint* APictureAt) {
   const TRect client{0, 0, ALook.Size.Width, ALook.Size.Height};
   ACanvas.FillRect(client, ALook.ParentColor != kNoColor ? ALook.ParentColor : ASkin.FormColor());
   TBitmap frame;
@@ -56,18 +56,25 @@ TRect PaintPushButton(TPaintCanvas& ACanvas, const TzelSkinSource& ASkin,
   }
 
   TRect captionRect = client;
-  if (ALook.Glyph.Strip != nullptr && ALook.Glyph.Strip->Width() > 0) {
+  const bool strip = ALook.Glyph.Strip != nullptr && ALook.Glyph.Strip->Width() > 0;
+  const bool picture = !strip && ALook.Glyph.Picture.Width > 0 && ALook.Glyph.Picture.Height > 0;
+  if (strip || picture) {
     const int frames = ALook.Glyph.NumGlyphs < 1 ? 1 : ALook.Glyph.NumGlyphs;
     TGlyphLayoutArgs args;
     args.Client = client;
-    args.Glyph = {ALook.Glyph.Strip->Width() / frames, ALook.Glyph.Strip->Height()};
+    args.Glyph = strip ? TSize{ALook.Glyph.Strip->Width() / frames, ALook.Glyph.Strip->Height()}
+                       : ALook.Glyph.Picture;
     if (!ALook.Caption.empty()) args.Caption = ACanvas.TextExtent(ALook.Caption);
     args.Side = ALook.Glyph.Side;
     args.Margin = ALook.Glyph.Margin;
     args.Spacing = ALook.Glyph.Spacing;
     args.RightToLeft = ALook.RightToLeft;
     const TGlyphLayout layout = LayoutGlyphAndCaption(args);
-    DrawGlyph(ACanvas, ALook, layout.Glyph);
+    if (strip) {
+      DrawGlyph(ACanvas, ALook, layout.Glyph);
+    } else if (APictureAt != nullptr) {
+      *APictureAt = layout.Glyph;
+    }
     captionRect = layout.Caption;
   }
   TCaptionStyle style;

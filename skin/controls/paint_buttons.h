@@ -25,6 +25,9 @@ struct TButtonGlyph {
   TGlyphSide Side = TGlyphSide::Left;
   int Margin = -1;
   int Spacing = 4;
+  // With no strip: the size of an image list's picture, which the caller
+  // draws where PaintPushButton places it.
+  TSize Picture{0, 0};
 };
 
 struct TPushButtonLook {
@@ -46,9 +49,11 @@ struct TPushButtonLook {
 // "SKIN2_BUTTON" nine-sliced over it (transparent in the skin's
 // transparent colour when "SKIN2_BUTTONTRANS"), the glyph and the caption.
 // Returns the focus rectangle the caller draws (inset 5 pixels, moved by
-// (1, 1) when pressed), empty when the button has no focus.
+// (1, 1) when pressed), empty when the button has no focus. With a
+// Glyph.Picture size, the picture's top left corner goes to *APictureAt
+// (when given).
 TRect PaintPushButton(TPaintCanvas& ACanvas, const TzelSkinSource& ASkin,
-                      const TPushButtonLook& ALook);
+                      const TPushButtonLook& ALook, TPoint* APictureAt = nullptr);
 
 struct TCheckLook {
   TRect Client;

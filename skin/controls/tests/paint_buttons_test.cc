@@ -138,6 +138,26 @@ TEST_F(PaintButtonsTest, GlyphFrameBesideTheCaption) {
   }
 }
 
+TEST_F(PaintButtonsTest, ImageListPictureTakesTheGlyphsPlace) {
+  // A 4 x 4 picture the caller draws is laid out as a glyph of that size;
+  // nothing is painted in its place.
+  TPushButtonLook look;
+  look.Size = {75, 25};
+  look.Caption = u"OK";
+  look.Glyph.Picture = {4, 4};
+  TBitmap target(75, 25);
+  TBitmapCanvas canvas(target);
+  TPoint at{-1, -1};
+  PaintPushButton(canvas, FSkin, look, &at);
+  EXPECT_EQ(at, (TPoint{28, 11}));
+  ASSERT_EQ(canvas.TextRuns().size(), 1u);
+  EXPECT_EQ(canvas.TextRuns()[0].Origin, (TPoint{36, 6}));
+  // Without a caller that draws it, the caption stays beside the room.
+  TBitmapCanvas again(target);
+  PaintPushButton(again, FSkin, look);
+  EXPECT_EQ(again.TextRuns()[0].Origin, (TPoint{36, 6}));
+}
+
 TEST_F(PaintButtonsTest, CheckBoxFramePerStateAndSide) {
   const bool trans = FSkin.GetBool(TSkinBoolKey::CheckBoxTrans);
   const struct {

@@ -1,9 +1,12 @@
 #include "skin/controls/win32/skin_buttons.h"
 
+#include <algorithm>
+
 #include "skin/controls/paint_buttons.h"
 #include "skin/draw/win32/dib_surface.h"
 #include "skin/draw/win32/hdc_canvas.h"
 #include "ui/button.h"
+#include "ui/image_list.h"
 
 namespace skin {
 namespace {
@@ -51,6 +54,44 @@ TColor ColorProperty(const ui::TWidget* AWidget) {
 bool BoolProperty(const ui::TWidget& AWidget, std::string_view AName) {
   const auto value = AWidget.GetProperty(AName);
   return value && std::holds_alternative<bool>(*value) && std::get<bool>(*value);
+}
+
+int64_t IntProperty(const ui::TWidget& AWidget, std::string_view AName, int64_t ADefault) {
+  const auto value = AWidget.GetProperty(AName);
+  return value && std::holds_alternative<int64_t>(*value) ? std::get<int64_t>(*value) : ADefault;
+}
+
+// The pixels of a bitmap button's "Glyph", its NumGlyphs, Layout, Margin
+// and Spacing put into AGlyph (the caller points AGlyph.Strip at the
+// result); empty when it has no glyph.
+TBitmap GlyphStrip(const ui::TWidget& AWidget, TButtonGlyph& AGlyph) {
+  const auto handle = AWidget.GetProperty("Glyph");
+  if (!handle || !std::holds_alternative<const void*>(*handle)) return {};
+  TBitmap strip =
+      BitmapPixels(static_cast<HBITMAP>(const_cast<void*>(std::get<const void*>(*handle))));
+  AGlyph.NumGlyphs = static_cast<int>(IntProperty(AWidget, "NumGlyphs", 1));
+  AGlyph.Side =
+      static_cast<TGlyphSide>(std::clamp<int64_t>(IntProperty(AWidget, "Layout", 0), 0, 3));
+  AGlyph.Margin = static_cast<int>(IntProperty(AWidget, "Margin", -1));
+  AGlyph.Spacing = static_cast<int>(IntProperty(AWidget, "Spacing", 4));
+  return strip;
+}
+
+// The picture of the image list a button shows ("Images", "ImageIndex" and
+// "ImageVisible" when it has them), or null.
+const ui::TImageList* ShownImages(const ui::TWidget& AWidget, int& AIndex) {
+  const auto images = AWidget.GetProperty("Images");
+  const auto index = AWidget.GetProperty("ImageIndex");
+  const auto visible = AWidget.GetProperty("ImageVisible");
+  if (!images || !index || !std::holds_alternative<const void*>(*images) ||
+      !std::holds_alternative<int64_t>(*index)) {
+    return nullptr;
+  }
+  if (visible && std::holds_alternative<bool>(*visible) && !std::get<bool>(*visible))
+    return nullptr;
+  AIndex = static_cast<int>(std::get<int64_t>(*index));
+  const auto* list = static_cast<const ui::TImageList*>(std::get<const void*>(*images));
+  return AIndex >= 0 && AIndex < (list ? list->Count() : 0) ? list : nullptr;
 }
 
 }  // namespace
@@ -123,7 +164,13 @@ void TzelSkinButton::Paint() {
   look.FontColor = m_Engine->NoChangeButtonsFontColor()
                        ? m_Control->Font().Color.Resolve()
                        : m_Engine->GetColor(TSkinColorKey::ButtonFontColor);
-  PaintPushButtonLook(look, m_Control->FontHandle());
+  // A bitmap button's glyph strip, else a picture of its image list.
+  const TBitmap glyph = GlyphStrip(*m_Control, look.Glyph);
+  if (!glyph.Empty()) look.Glyph.Strip = &glyph;
+  int index = -1;
+  const ui::TImageList* images = glyph.Empty() ? ShownImages(*m_Control, index) : nullptr;
+  if (images != nullptr) look.Glyph.Picture = {images->Width(), images->Height()};
+  PaintPushButtonLook(look, m_Control->FontHandle(), images ? images->Handle() : nullptr, index);
 }
 
 // --- Native push button

@@ -1,5 +1,7 @@
 #include "skin/controls/win32/skin_control.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <functional>
 #include <stdexcept>
@@ -82,13 +84,18 @@ void TzelSkinControl::PaintBitmap(const TDibSurface& ABuf, POINT APosition) {
   ReleaseDC(window, dc);
 }
 
-void TzelSkinControl::PaintPushButtonLook(const TPushButtonLook& ALook, HFONT AFont) {
+void TzelSkinControl::PaintPushButtonLook(const TPushButtonLook& ALook, HFONT AFont,
+                                          HIMAGELIST AImages, int AImageIndex) {
   if (ALook.Size.Width <= 0 || ALook.Size.Height <= 0) return;
   TDibSurface buf(ALook.Size.Width, ALook.Size.Height);
   if (!buf.Valid()) return;
   HGDIOBJ oldFont = AFont != nullptr ? SelectObject(buf.Dc(), AFont) : nullptr;
   THdcCanvas canvas(buf.Dc());
-  const TRect focus = PaintPushButton(canvas, *m_Engine, ALook);
+  TPoint pictureAt{0, 0};
+  const TRect focus = PaintPushButton(canvas, *m_Engine, ALook, &pictureAt);
+  if (AImages != nullptr && AImageIndex >= 0) {
+    ImageList_Draw(AImages, AImageIndex, buf.Dc(), pictureAt.X, pictureAt.Y, ILD_TRANSPARENT);
+  }
   if (!focus.Empty()) {
     const RECT r{focus.Left, focus.Top, focus.Right, focus.Bottom};
     DrawFocusRect(buf.Dc(), &r);

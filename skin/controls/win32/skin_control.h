@@ -20,6 +20,8 @@
 #define QUILLORY_SKIN_CONTROLS_WIN32_SKIN_CONTROL_H_
 
 #include <windows.h>
+// (commctrl.h needs windows.h first)
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -89,8 +91,10 @@ class TzelSkinControl : public TzelSkinCtrlObject {
   // into the window's client DC.
   void PaintBitmap(const TDibSurface& ABuf, POINT APosition);
   // Paints a push button of ALook in AFont into a buffer and copies it to
-  // the control.
-  void PaintPushButtonLook(const struct TPushButtonLook& ALook, HFONT AFont);
+  // the control; picture AImageIndex of AImages (when given) goes where the
+  // layout places ALook.Glyph.Picture.
+  void PaintPushButtonLook(const struct TPushButtonLook& ALook, HFONT AFont,
+                           HIMAGELIST AImages = nullptr, int AImageIndex = -1);
   // Answers WM_PAINT with begin paint, Paint, end paint (result 0).
   void OwnerPaint(TSkinMessage& AMessage);
   // The DC Paint draws on during WM_PAINT, else null.

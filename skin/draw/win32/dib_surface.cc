@@ -1,5 +1,7 @@
 #include "skin/draw/win32/dib_surface.h"
 
+#include <vector>
+
 namespace skin {
 
 BITMAPINFO DibHeader(int AWidth, int AHeight) {
@@ -11,6 +13,29 @@ BITMAPINFO DibHeader(int AWidth, int AHeight) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   return info;
+}
+
+TBitmap BitmapPixels(HBITMAP ABitmap) {
+  BITMAP header{};
+  if (!ABitmap || !GetObjectW(ABitmap, sizeof header, &header) || header.bmWidth <= 0 ||
+      header.bmHeight <= 0) {
+    return {};
+  }
+  const int w = header.bmWidth, h = header.bmHeight;
+  BITMAPINFO info = DibHeader(w, h);
+  std::vector<std::uint32_t> bits(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  HDC screen = GetDC(nullptr);
+  const int rows =
+      GetDIBits(screen, ABitmap, 0, static_cast<UINT>(h), bits.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (rows != h) return {};
+  TBitmap result(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      result.SetPixel(x, y, ColorOfDibPixel(bits[static_cast<std::size_t>(y) * w + x]));
+    }
+  }
+  return result;
 }
 
 TDibSurface::TDibSurface(int AWidth, int AHeight, HDC AReference)

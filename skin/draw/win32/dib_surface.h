@@ -55,6 +55,10 @@ inline TColor ColorOfDibPixel(std::uint32_t APixel) {
 // The header of a 32-bit top-down DIB of AWidth x AHeight.
 BITMAPINFO DibHeader(int AWidth, int AHeight);
 
+// The pixels of ABitmap (a bitmap handle not selected into a DC); empty
+// when there is none or GDI cannot read it.
+TBitmap BitmapPixels(HBITMAP ABitmap);
+
 }  // namespace skin
 
 #endif  // QUILLORY_SKIN_DRAW_WIN32_DIB_SURFACE_H_
