@@ -10,6 +10,8 @@ std::optional<TDialogKind> DialogKindFromName(const std::string& AName) {
   if (AName == "message") return TDialogKind::Message;
   if (AName == "folder") return TDialogKind::Folder;
   if (AName == "open") return TDialogKind::Open;
+  if (AName == "plain") return TDialogKind::Plain;
+  if (AName == "nosysmenu") return TDialogKind::NoSysMenu;
   return std::nullopt;
 }
 
@@ -18,6 +20,10 @@ std::optional<TGalleryArgs> ParseGalleryArgs(const std::vector<std::string>& AAr
   TGalleryArgs result;
   for (size_t i = 0; i < AArgs.size(); ++i) {
     const std::string& name = AArgs[i];
+    if (name == "-noskin") {
+      result.Skin = false;
+      continue;
+    }
     if (name != "-page" && name != "-dialog") {
       AError = "unknown switch: " + name;
       return std::nullopt;
@@ -38,7 +44,7 @@ std::optional<TGalleryArgs> ParseGalleryArgs(const std::vector<std::string>& AAr
     } else {
       const auto kind = DialogKindFromName(value);
       if (!kind) {
-        AError = "-dialog needs mdi, modal, message, folder or open: " + value;
+        AError = "-dialog needs mdi, modal, message, folder, open, plain or nosysmenu: " + value;
         return std::nullopt;
       }
       result.Dialog = *kind;

@@ -1,5 +1,6 @@
 // The command line of the widget gallery: "-page N" opens at page N (from
-// 1), "-dialog mdi|modal|message|folder|open" opens that dialog at start.
+// 1), "-dialog mdi|modal|message|folder|open|plain|nosysmenu" opens that
+// window at start, "-noskin" starts with the skin engine switched off.
 // Portable.
 //
 // Thread safety: plain functions.
@@ -12,11 +13,12 @@
 
 namespace gallery {
 
-enum class TDialogKind { None, Mdi, Modal, Message, Folder, Open };
+enum class TDialogKind { None, Mdi, Modal, Message, Folder, Open, Plain, NoSysMenu };
 
 struct TGalleryArgs {
   int Page = 1;  // from 1
   TDialogKind Dialog = TDialogKind::None;
+  bool Skin = true;  // false with -noskin
 };
 
 // Reads AArgs (without the program name). Returns nothing and sets AError

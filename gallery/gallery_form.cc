@@ -12,7 +12,7 @@ constexpr UINT kOpenAtStart = WM_APP + 1;
 
 }  // namespace
 
-TGalleryForm::TGalleryForm(ui::TApplication& AApplication)
+TGalleryForm::TGalleryForm(ui::TApplication& AApplication, bool ASkin)
     : ui::TForm(ui::TFormArgs{.Application = &AApplication,
                               .Caption = "Widget Gallery",
                               .ClientWidth = 800,
@@ -22,7 +22,7 @@ TGalleryForm::TGalleryForm(ui::TApplication& AApplication)
                               .Name = "frmGallery"}) {
   AddPictures(FSmallImages, 6);
   AddPictures(FMenuImages, 6);
-  BuildMenu();
+  BuildMenu(ASkin);
   FPages =
       std::make_unique<ui::TPageControl>(ui::TWidgetArgs{this, 4, 4, 792, 572, "", 0, "pcGallery"});
   BuildButtonsPage();
@@ -34,10 +34,13 @@ TGalleryForm::TGalleryForm(ui::TApplication& AApplication)
   BuildGridPage();
   BuildPagesPage();
   ShowPage(0);
+  FSkin = std::make_unique<TGallerySkin>(*this, ASkin);
 }
 
 TGalleryForm::~TGalleryForm() {
+  FFrameWindow.reset();
   FMdiWindow.reset();
+  FSkin.reset();
   DestroyHandle();
 }
 
@@ -67,7 +70,7 @@ ui::TMenuItem Separator() {
 
 }  // namespace
 
-void TGalleryForm::BuildMenu() {
+void TGalleryForm::BuildMenu(bool ASkin) {
   using ui::TMenuItem;
   auto dialog = [this](const std::string& AName, const std::string& ACaption, TDialogKind AKind,
                        WORD AKey) {
@@ -85,10 +88,13 @@ void TGalleryForm::BuildMenu() {
   TMenuItem dialogs = Item("MI_Dialogs", "&Dialogs");
   dialogs.Items.push_back(dialog("MI_Mdi", "&MDI window...", TDialogKind::Mdi, 'M'));
   dialogs.Items.push_back(dialog("MI_Modal", "Mo&dal dialog...", TDialogKind::Modal, 'D'));
-  dialogs.Items.push_back(dialog("MI_Message", "Message &box...", TDialogKind::Message, 0));
+  dialogs.Items.push_back(dialog("MI_Message", "Message &box...", TDialogKind::Message, 'B'));
   dialogs.Items.push_back(Separator());
   dialogs.Items.push_back(dialog("MI_Folder", "&Folder...", TDialogKind::Folder, 0));
   dialogs.Items.push_back(dialog("MI_Open", "&Open file...", TDialogKind::Open, 'O'));
+  dialogs.Items.push_back(Separator());
+  dialogs.Items.push_back(dialog("MI_Plain", "&Plain window...", TDialogKind::Plain, 0));
+  dialogs.Items.push_back(dialog("MI_NoSysMenu", "&No system menu...", TDialogKind::NoSysMenu, 0));
 
   TMenuItem view = Item("MI_View", "&View");
   TMenuItem status = Item("MI_StatusBar", "&Status bar");
@@ -135,6 +141,7 @@ void TGalleryForm::BuildMenu() {
   top.push_back(std::move(file));
   top.push_back(std::move(dialogs));
   top.push_back(std::move(view));
+  top.push_back(TGallerySkin::Menu(*this, FSkin, ASkin));
   auto menu = std::make_unique<ui::TMainMenu>(std::move(top));
   menu->SetImages(&FMenuImages);
   SetMenu(std::move(menu));
@@ -169,6 +176,12 @@ void TGalleryForm::OpenDialog(TDialogKind AKind) {
       break;
     case TDialogKind::Open:
       ShowOpenDialog(Handle());
+      break;
+    case TDialogKind::Plain:
+    case TDialogKind::NoSysMenu:
+      FFrameWindow.reset();
+      FFrameWindow = std::make_unique<TFrameWindow>(Application(), AKind == TDialogKind::Plain);
+      FFrameWindow->Show();
       break;
     case TDialogKind::None:
       break;

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "gallery/dialogs.h"
+#include "gallery/frame_windows.h"
 #include "gallery/gallery_args.h"
+#include "gallery/gallery_skin.h"
 #include "ui/form.h"
 #include "ui/image_list.h"
 #include "ui/page_control.h"
@@ -21,7 +23,8 @@ namespace gallery {
 
 class TGalleryForm : public ui::TForm {
  public:
-  explicit TGalleryForm(ui::TApplication& AApplication);
+  // ASkin false: the skin engine starts switched off.
+  TGalleryForm(ui::TApplication& AApplication, bool ASkin);
   ~TGalleryForm() override;
 
   // Brings page AIndex (from 0) to view; false when there is none.
@@ -30,6 +33,7 @@ class TGalleryForm : public ui::TForm {
   // Opens AKind once the message loop runs.
   void OpenAtStart(TDialogKind AKind);
   void OpenDialog(TDialogKind AKind);
+  TGallerySkin& Skin() { return *FSkin; }
 
  protected:
   LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;
@@ -44,7 +48,7 @@ class TGalleryForm : public ui::TForm {
     return result;
   }
   ui::TTabSheet& AddPage(const char* ACaption);
-  void BuildMenu();
+  void BuildMenu(bool ASkin);
   void BuildButtonsPage();
   void BuildListsPage();
   void BuildTextPage();
@@ -61,7 +65,9 @@ class TGalleryForm : public ui::TForm {
   std::vector<std::unique_ptr<ui::TWidget>> FWidgets;
   std::vector<ui::TBitmapHandle> FBitmaps;
   TDialogKind FAtStart = TDialogKind::None;
-  std::unique_ptr<TMdiWindow> FMdiWindow;  // the last one opened
+  std::unique_ptr<TMdiWindow> FMdiWindow;      // the last one opened
+  std::unique_ptr<TFrameWindow> FFrameWindow;  // the last one opened
+  std::unique_ptr<TGallerySkin> FSkin;
 };
 
 }  // namespace gallery

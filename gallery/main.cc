@@ -1,7 +1,8 @@
 // WidgetGallery.exe: every widget of the toolkit on the pages of one form,
 // the fixture of the skinning work and a demo of the toolkit.
 //
-//   WidgetGallery [-page N] [-dialog mdi|modal|message|folder|open]
+//   WidgetGallery [-page N] [-dialog mdi|modal|message|folder|open|plain|nosysmenu]
+//                 [-noskin]
 #include <windows.h>
 
 #include <string>
@@ -22,7 +23,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.ShowMessageBox(error, "Widget Gallery", MB_OK | MB_ICONERROR);
     return 2;
   }
-  gallery::TGalleryForm form(application);
+  gallery::TGalleryForm form(application, parsed->Skin);
   if (!form.ShowPage(parsed->Page - 1)) {
     application.ShowMessageBox("-page needs a number from 1 to " + std::to_string(form.PageCount()),
                                "Widget Gallery", MB_OK | MB_ICONERROR);

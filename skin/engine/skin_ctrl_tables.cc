@@ -72,6 +72,12 @@ size_t SkinCtrlVCLDefCount() {
 size_t SkinCtrlWndDefCount() {
   return WndDefs().size();
 }
+const TzelSkinCtrlVCLDef& SkinCtrlVCLDefAt(size_t AIndex) {
+  return VCLDefs().at(AIndex);
+}
+const TzelSkinCtrlWndDef& SkinCtrlWndDefAt(size_t AIndex) {
+  return WndDefs().at(AIndex).Def;
+}
 
 void ClearSkinCtrlDefs() {
   VCLDefs().clear();

@@ -108,6 +108,9 @@ const TzelSkinCtrlVCLDef* FindSkinCtrlVCLDef(const ui::TWidgetClass& AClass);
 const TzelSkinCtrlWndDef* FindSkinCtrlWndDef(std::string_view AUpperClassName);
 size_t SkinCtrlVCLDefCount();
 size_t SkinCtrlWndDefCount();
+// Record AIndex of a table, in table order (AIndex below the count).
+const TzelSkinCtrlVCLDef& SkinCtrlVCLDefAt(size_t AIndex);
+const TzelSkinCtrlWndDef& SkinCtrlWndDefAt(size_t AIndex);
 // Empties both tables (tests).
 void ClearSkinCtrlDefs();
 

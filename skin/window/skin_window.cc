@@ -342,6 +342,9 @@ void TzelSkinWindow::SwitchFrame(bool AOn) {
   if (AOn) {
     PaintFrame();
   } else {
+    // The skinned frame answered WM_NCACTIVATE itself: the system learns the
+    // window's activation again, or it would draw an inactive caption.
+    SendMessageW(m_hWnd, WM_NCACTIVATE, m_FormActive ? TRUE : FALSE, 0);
     RedrawWindow(m_hWnd, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
@@ -450,6 +453,12 @@ LRESULT TzelSkinWindow::WindowProc(const ui::TWindowMessage& AMsg,
     }
     case WM_CTLCOLORDLG:
       if (m_Engine.FormBrush()) return reinterpret_cast<LRESULT>(m_Engine.FormBrush());
+      break;
+    case WM_CONTEXTMENU:
+      // A right click on the frame was handled at WM_NCRBUTTONDOWN; the
+      // system's own answer would open its menu on a caption button too.
+      if (AMsg.LParam != -1 && SendMessageW(m_hWnd, WM_NCHITTEST, 0, AMsg.LParam) != HTCLIENT)
+        return 0;
       break;
     default:
       break;

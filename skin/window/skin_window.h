@@ -23,6 +23,7 @@
 #include "skin/engine/skin_engine.h"
 #include "skin/frame/frame_input.h"
 #include "skin/frame/frame_metrics.h"
+#include "skin/window/free_watch.h"
 #include "ui/subclass.h"
 
 namespace ui {
@@ -138,7 +139,13 @@ class TzelSkinWindowVCL final : public TzelSkinWindow {
 
  private:
   void SkinComponentsOf(ui::TComponent& AOwner);
+  void ComponentGone(ui::TComponent& AComponent);
   ui::TForm& m_Form;
+  // The form and the controls of m_SkinCtrlList (in its order) are watched:
+  // a control that goes loses its wrapper first, a form that goes its
+  // window wrapper.
+  std::unique_ptr<TFreeWatch> m_Watch;
+  std::vector<ui::TComponent*> m_SkinCtrlOf;
   std::optional<int64_t> m_OldColor;
   bool m_SkinAlled = false;
 };
@@ -154,10 +161,25 @@ class TzelSkinWindowWnd final : public TzelSkinWindow {
   void SaveMetrics() override;
   void SkinControls() override;
   bool PreProcess(const ui::TWindowMessage& AMsg, LRESULT& AResult) override;
+  void AfterProcess(const ui::TWindowMessage& AMsg, LRESULT& AResult) override;
 
  private:
+  // The rules of native dialogs (skin_window_wnd.cc).
+  void InspectChildren();
+  void GrowFrame(bool AOn);
+  bool AnswerColor(const ui::TWindowMessage& AMsg, LRESULT& AResult) const;
+
   LONG_PTR m_OldStyle = 0;
-  bool m_OpenWnd = false;
+  LONG_PTR m_OldStyle2 = 0;  // at the first background erase
+  bool m_SavedWndStyle2 = false;
+  bool m_Expanded = false;        // grown once after shrinking by itself
+  bool m_ProgressingWnd = false;  // holds a progress or animation control
+  bool m_OpenWnd = false;         // an open or save file dialog
+  bool m_DirDlgWnd = false;       // a folder browser
+  HMENU m_Menu = nullptr;         // taken off while skinned
+  SIZE m_GrownBy{0, 0};           // what skinning added to the window's size
+  HWND m_CtmDlgWnd = nullptr;     // a nested dialog
+  std::unique_ptr<ui::TForeignSubclass> m_CtmDlg;
 };
 
 }  // namespace skin

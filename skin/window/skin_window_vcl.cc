@@ -50,6 +50,8 @@ TzelSkinWindowVCL::TzelSkinWindowVCL(ui::TForm& AForm, bool AForDialog, TzelSkin
       if (c->Class().InheritsFrom(ui::classes::ZelForm)) m_DrawForm = false;
     }
   }
+  m_Watch = std::make_unique<TFreeWatch>([this](ui::TComponent& AGone) { ComponentGone(AGone); });
+  m_Watch->Watch(AForm);
   m_TitleVisible = AForm.BorderStyle() != ui::TFormBorderStyle::None && !AForm.Parent();
   m_BorderVisible = AForm.BorderStyle() != ui::TFormBorderStyle::None;
   if (!m_DrawForm) m_Active = false;
@@ -63,6 +65,24 @@ TzelSkinWindowVCL::~TzelSkinWindowVCL() {
   }
   for (auto& control : m_SkinCtrlList) control->BeforeDestroy();
   m_SkinCtrlList.clear();
+  m_SkinCtrlOf.clear();
+  m_Watch.reset();
+}
+
+void TzelSkinWindowVCL::ComponentGone(ui::TComponent& AComponent) {
+  if (&AComponent == &m_Form) {
+    // Frees this wrapper: nothing of it is touched afterwards.
+    m_Engine.RemoveWindow(m_hWnd);
+    return;
+  }
+  for (size_t i = 0; i < m_SkinCtrlOf.size(); ++i) {
+    if (m_SkinCtrlOf[i] != &AComponent) continue;
+    std::unique_ptr<TzelSkinCtrlObject> gone = std::move(m_SkinCtrlList[i]);
+    m_SkinCtrlList.erase(m_SkinCtrlList.begin() + static_cast<std::ptrdiff_t>(i));
+    m_SkinCtrlOf.erase(m_SkinCtrlOf.begin() + static_cast<std::ptrdiff_t>(i));
+    gone->BeforeDestroy();
+    return;
+  }
 }
 
 HICON TzelSkinWindowVCL::GetIconHandle() const {
@@ -125,6 +145,8 @@ void TzelSkinWindowVCL::SkinComponentsOf(ui::TComponent& AOwner) {
         if (wrapper) {
           wrapper->SkinStateChanged();
           m_SkinCtrlList.push_back(std::move(wrapper));
+          m_SkinCtrlOf.push_back(c);
+          m_Watch->Watch(*c);
           if (def->ParentColor && c->HasProperty("ParentColor"))
             c->SetProperty("ParentColor", true);
         }
@@ -179,11 +201,6 @@ void TzelSkinWindowWnd::SaveMetrics() {
   m_OldTitleHeight = SystemTitleHeight(m_hWnd);
 }
 
-void TzelSkinWindowWnd::UpdateState() {
-  ControlsStateChanged();
-  SwitchFrame(m_Active);
-}
-
 void TzelSkinWindowWnd::SkinControls() {
   for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (SendMessageW(child, kSkinMsgIsSkinned, 0, 0) == 1) continue;
@@ -194,7 +211,10 @@ void TzelSkinWindowWnd::SkinControls() {
       upper.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(*p & 0x7F))));
     }
     const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
-    if (upper == "SYSANIMATE32" || upper == "MSCTLS_PROGRESS32") continue;
+    if (upper == "SYSANIMATE32" || upper == "MSCTLS_PROGRESS32") {
+      m_ProgressingWnd = true;
+      continue;
+    }
     if (upper == "BUTTON") {
       if ((style & 7) == 7) continue;
       if ((style & 3) == 3 || (style & 2) || (style & 5) == 5) {
@@ -218,35 +238,6 @@ void TzelSkinWindowWnd::SkinControls() {
       } catch (...) {
       }
     }
-  }
-}
-
-bool TzelSkinWindowWnd::PreProcess(const ui::TWindowMessage& AMsg, LRESULT& AResult) {
-  switch (AMsg.Message) {
-    case WM_SYSCOMMAND:
-      if ((AMsg.WParam & 0xFFF0) == SC_CLOSE) {
-        PostMessageW(m_hWnd, WM_COMMAND, IDCANCEL, 0);
-        AResult = 0;
-        return false;
-      }
-      return true;
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC:
-      if (m_Engine.FormBrush()) {
-        SetBkMode(reinterpret_cast<HDC>(AMsg.WParam), TRANSPARENT);
-        AResult = reinterpret_cast<LRESULT>(m_Engine.FormBrush());
-        return false;
-      }
-      return true;
-    case WM_DESTROY:
-      TzelSkinEngine::SetDestroyedHandle(m_hWnd);
-      return true;
-    default:
-      if (AMsg.Message == kSkinMsgAllowDialogSkin) {
-        AResult = m_OpenWnd ? 1 : 0;
-        return false;
-      }
-      return true;
   }
 }
 
