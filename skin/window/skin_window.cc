@@ -495,6 +495,19 @@ LRESULT TzelSkinWindow::WindowProc(const ui::TWindowMessage& AMsg,
     case WM_CTLCOLORDLG:
       if (m_Engine.FormBrush()) return reinterpret_cast<LRESULT>(m_Engine.FormBrush());
       break;
+    case WM_CONTEXTMENU: {
+      // The frame's menu is the engine's, opened by the right button: the
+      // system's own must not follow it. Keys (-1, -1) and the client area
+      // keep the window's own handling.
+      const POINT p{static_cast<short>(LOWORD(AMsg.LParam)),
+                    static_cast<short>(HIWORD(AMsg.LParam))};
+      if (p.x == -1 && p.y == -1) break;
+      if (FrameHitTest(m_Engine.Metrics(), state, size, m_Layout, {p.x - wr.left, p.y - wr.top}) !=
+          THitTest::Client) {
+        return 0;
+      }
+      break;
+    }
     default:
       break;
   }

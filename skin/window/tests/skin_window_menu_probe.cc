@@ -10,6 +10,7 @@
 // every popup opened and item clicked.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -222,8 +223,62 @@ void MenuForm(ui::TApplication& AApp) {
   Check(engine->MenuPalette().CheckGlyph != nullptr, "check-glyph-present");
   Check(!TzelSkinEngine::DefaultCheckGlyph().Empty(), "default-check-glyph-resource");
 
+  // Another menu on the bar, and back to the form's own.
+  std::unique_ptr<ui::TMainMenu> other = FileMenu();
+  other->Find("MI_Edit")->Caption = "&Extras";
+  ui::TMenuItem help = Item("MI_Help", "&Hilfe");
+  help.Items = {Item("MI_About",
+                     "\xC3\x9C&"
+                     "ber")};
+  ui::TMainMenu third({Item("MI_A", "&A"), Item("MI_B", "&B"), help});
+  engine->AssignMainMenu(form, &third);
+  Loop(100);
+  Check(bar.Menu() == &third && bar.Layout().Buttons.size() == 3 && GetMenu(h) == nullptr &&
+            third.OwnerDraw(),
+        "assign-main-menu-shows-it");
+  engine->AssignMainMenu(form, nullptr);
+  Loop(100);
+  Check(bar.Menu() == form.Menu() && bar.Layout().Buttons.size() == 2 && !third.OwnerDraw(),
+        "assign-main-menu-back-to-own");
+  // A caption changed behind the bar's back shows after UpdateTopMenu.
+  const int wide = bar.Layout().Buttons[1].Width();
+  form.Menu()->Find("MI_Edit")->Caption = "&Bearbeiten und mehr";
+  engine->UpdateTopMenu(form);
+  Check(bar.Layout().Buttons[1].Width() > wide, "update-top-menu-relayouts");
+  form.Menu()->Find("MI_Edit")->Caption = "&Bearbeiten";
+  engine->UpdateTopMenu(form);
+  // An item added at run time gets the engine's handlers with MenuItemAdded.
+  ui::TMenuItem* edit = form.Menu()->Find("MI_Edit");
+  edit->Items.push_back(Item("MI_Paste", "&Einf\xC3\xBCgen"));
+  form.Menu()->Update(*edit);
+  const bool bare = !form.Menu()->Find("MI_Paste")->OnDrawItem;
+  engine->MenuItemAdded(*form.Menu());
+  Check(bare && form.Menu()->Find("MI_Paste")->OnDrawItem &&
+            form.Menu()->Find("MI_Paste")->OnMeasureItem,
+        "menu-item-added-gets-handlers");
+  // The auto-skin class names reach the global list at once.
+  engine->SetAutoSkinWndClassNames({"TProbeDialog"});
+  const auto& autoSkin = skin::AutoSkinClassList();
+  Check(std::find(autoSkin.begin(), autoSkin.end(), "TProbeDialog") != autoSkin.end(),
+        "auto-skin-class-names-copied");
+  {
+    // A form that has lost its window cannot be skinned.
+    ui::TForm gone(ui::TFormArgs{&AApp, "Weg", 100, 100});
+    DestroyWindow(gone.Handle());
+    std::string what;
+    try {
+      engine->AddForm(gone);
+    } catch (const skin::ESkinEngineError& e) {
+      what = e.what();
+    }
+    Check(what == "ZELSkin: Skinning form failed!", "skinning-form-failed-text", what);
+  }
+
   SetCursorPos(0, 0);
   for (const std::string& line : skin::MenuBarLogLines(bar)) Note(line);
+  RECT wr{};
+  GetWindowRect(h, &wr);
+  Note("window " + std::to_string(wr.left) + " " + std::to_string(wr.top));
   Note("ready");
   Shot("skinned", h);
   // Keys: click, Alt + access key with Down, Alt then Right and Down, and a
@@ -237,6 +292,7 @@ void MenuForm(ui::TApplication& AApp) {
   Check(log.find("popup 1") != std::string::npos, "click-opens-popup");
   Check(log.find("popup 0") != std::string::npos, "alt-access-key-opens-popup");
   Check(log.find("click MI_Open") != std::string::npos, "shortcut-fires-while-skinned");
+  Check(engine->PopSysMenuWnd() == h, "right-click-on-caption-opens-engine-system-menu");
 
   // Off: the form's own menu bar, controls, size and constraints come back.
   engine->SetActive(false);
@@ -393,6 +449,24 @@ void MDIForms(ui::TApplication& AApp) {
   Check(!IsZoomed(first) && !mdi.ButtonShown(0) && !mdi.ButtonShown(1) && !mdi.ButtonShown(2),
         "restore-button-restores-and-hides-buttons");
 
+  // The close button closes the maximised child; the window menu loses it.
+  HWND second = children[1]->Handle();
+  SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(second), 0);
+  Loop(300);
+  Check(mdi.ButtonShown(2), "second-child-maximised-shows-close");
+  if (mdi.Button(2)->OnClick) mdi.Button(2)->OnClick();
+  Loop(400);
+  Check(!IsWindowVisible(second) || !IsWindow(second), "close-button-closes-child");
+  // The next child becomes active, maximised as the closed one was: the
+  // buttons stay exactly while it is.
+  HWND next = reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0));
+  Check(listed().size() == 2 && mdi.ButtonShown(2) == (IsZoomed(next) != FALSE),
+        "closed-child-leaves-window-menu", std::to_string(listed().size()));
+  SendMessageW(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(next), 0);
+  Loop(300);
+  Check(!mdi.ButtonShown(0) && !mdi.ButtonShown(1) && !mdi.ButtonShown(2),
+        "restored-child-hides-buttons");
+
   // Cascade and tile by the skin's rules.
   RECT area{};
   GetClientRect(client, &area);
@@ -414,7 +488,7 @@ void MDIForms(ui::TApplication& AApp) {
   Loop(300);
   const std::vector<skin::TRect> cascaded =
       skin::CascadeRects(static_cast<int>(order.size()), {area.right, area.bottom});
-  bool cascadeOk = order.size() == 3;
+  bool cascadeOk = order.size() == 2;
   std::string where;
   for (size_t k = 0; k < order.size(); ++k) {
     const skin::TRect got = placeOf(order[order.size() - 1 - k]);
@@ -427,7 +501,7 @@ void MDIForms(ui::TApplication& AApp) {
   Loop(300);
   const std::vector<skin::TRect> tiled =
       skin::TileRects(static_cast<int>(order.size()), {area.right, area.bottom}, false);
-  bool tileOk = order.size() == 3;
+  bool tileOk = order.size() == 2;
   where.clear();
   for (size_t i = 0; i < order.size(); ++i) {
     const skin::TRect got = placeOf(order[i]);
@@ -456,7 +530,7 @@ void MDIForms(ui::TApplication& AApp) {
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   g_Dir = argv[1];
-  g_Log.open(g_Dir / "menu.log", std::ios::binary);
+  g_Log.open(g_Dir / "menu.log", std::ios::binary | std::ios::app);
   ui::TApplication app("Menu Probe");
   g_App = &app;
   // The application's main form (never shown) outlives the scenarios, so

@@ -5,7 +5,8 @@
 # probe checks itself (PASS/FAIL lines); at "SHOT" lines this script takes a
 # screenshot, at "DRIVE keys" it clicks and types: a click on the second
 # menu item, Alt + an access key and Down, Alt then Right and Down, and the
-# shortcut Ctrl+O. The screenshots are checked against the skin's own
+# shortcut Ctrl+O, and a right click on the caption (the engine's system
+# menu). The screenshots are checked against the skin's own
 # colours and bitmaps (extracted from the compiled skin with skintool).
 # Every wait is bounded; only our own Xvfb and wineserver are stopped.
 set -eu
@@ -60,6 +61,14 @@ drive_keys() {
   focus_form
   key ctrl+o
   wait_for "click MI_Open" || failed=1
+  # A right click on the caption opens the engine's system menu there.
+  read -r _ wl wt < <(grep '^window ' "$log")
+  echo "sysmenu $((wl + 150)) $((wt + 10))" >>"$log"
+  xdotool mousemove $((wl + 150)) $((wt + 10)) click 3
+  sleep 0.7
+  /usr/bin/import -window root "$art/sysmenu.png"
+  key Escape; sleep 0.3
+  xdotool mousemove 0 0
 }
 windir="Z:$(echo "$art" | tr '/' '\\')"
 timeout 240 wine "$probe" "$windir" >"$art/probe.log" 2>"$art/probe.err" &
@@ -85,6 +94,6 @@ for _ in $(seq 2400); do
 done
 wait $wine_pid && probe_rc=0 || probe_rc=$?
 cat "$art/probe.log"
-python3 "$here/skin_window_menu_check.py" "$art" "$art/bitmaps" "$root/skin/engine/res" || failed=1
+python3 "$here/skin_window_menu_check.py" "$art" "$skinfile" "$root/skin/engine/res" || failed=1
 grep -q '^DONE 0' "$art/probe.log" || { echo "probe failed ($probe_rc)"; exit 1; }
 exit $failed
