@@ -230,7 +230,7 @@ class TzelSkinEngine : public ui::TComponent {
   // engine's own. A custom menu is not owned and must outlive the engine or
   // be unset first.
   ui::TPopupMenu& SysMenu();
-  void SetSysMenu(ui::TPopupMenu* AMenu) { m_CustomSysMenu = AMenu; }
+  void SetSysMenu(ui::TPopupMenu* AMenu);
   TzelSkinSysMenu& InternalSysMenu() { return *m_InternalSysMenu; }
   // Opens the system menu for AWindow at AX, AY (screen); the entries of
   // the engine's own menu are enabled as AState allows. AWindow receives
@@ -262,6 +262,10 @@ class TzelSkinEngine : public ui::TComponent {
   void UpdateTopMenu(ui::TComponent& AForm);
   // The height of the form's skinned menu bar, 0 when it shows none.
   int GetMenuBarHeight(ui::TComponent& AForm) const;
+  // The engine hears of AMenu's end (Notification): from then on no
+  // wrapper and no system menu refers to it.
+  void WatchMenu(ui::TMenu& AMenu);
+  void MenuGoing(ui::TMenu& AMenu);
   // The image list main menus without one get (it holds no pictures).
   static const ui::TImageList& SharedEmptyImageList();
   // The check mark of the bitmap resource "ZELSKIN_MENU_CHECKED" (white
@@ -324,6 +328,9 @@ class TzelSkinEngine : public ui::TComponent {
   bool m_NoChangeButtonsFontColor = false;
   bool m_NoChangeLabelFontColor = false;
   int m_AllFormCaptionXPos = -10000;
+
+ protected:
+  void Notification(ui::TComponent& AComponent, ui::TOperation AOperation) override;
 
  private:
   void FreeWrapper(size_t AIndex);

@@ -71,6 +71,27 @@ void TzelSkinEngine::CreateMenus() {
   m_InternalSysMenu->SetResSysMenuClose(m_ResSysMenuClose);
 }
 
+void TzelSkinEngine::WatchMenu(ui::TMenu& AMenu) {
+  FreeNotification(AMenu);
+}
+
+void TzelSkinEngine::Notification(ui::TComponent& AComponent, ui::TOperation AOperation) {
+  if (AOperation != ui::TOperation::Remove) return;
+  if (auto* menu = dynamic_cast<ui::TMenu*>(&AComponent)) MenuGoing(*menu);
+}
+
+void TzelSkinEngine::SetSysMenu(ui::TPopupMenu* AMenu) {
+  m_CustomSysMenu = AMenu;
+  if (AMenu) WatchMenu(*AMenu);
+}
+
+void TzelSkinEngine::MenuGoing(ui::TMenu& AMenu) {
+  if (m_CustomSysMenu == &AMenu) m_CustomSysMenu = nullptr;
+  for (const auto& w : m_WndList) {
+    if (auto* form = dynamic_cast<TzelSkinWindowVCL*>(w.get())) form->MenuGoing(AMenu);
+  }
+}
+
 void TzelSkinEngine::UpdateMenuPalette() {
   for (int i = 0; i < kMenuColorCount; ++i) m_MenuPalette.Colors[i] = m_Metrics.MenuColors[i];
   m_MenuPalette.DisabledFontColor = m_Metrics.DisabledMenuFontColor;
@@ -124,6 +145,7 @@ void TzelSkinEngine::PopupSysMenu(TWndHandle AWindow, const TSysMenuWindow& ASta
 
 void TzelSkinEngine::MakeMenuOwnerDrawn(ui::TMenu& AMenu) {
   if (AMenu.Tag() == m_DisabledTag) return;
+  WatchMenu(AMenu);
   if (dynamic_cast<ui::TMainMenu*>(&AMenu) && !AMenu.Images()) {
     AMenu.SetImages(&SharedEmptyImageList());
   }

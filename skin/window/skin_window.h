@@ -152,11 +152,17 @@ class TzelSkinWindowVCL final : public TzelSkinWindow {
   // Shows AMenu on the bar instead of the form's own menu (nullptr: the
   // form's own again). AMenu must outlive the wrapper or be replaced first.
   void AssignMainMenu(ui::TMainMenu* AMenu);
-  // Builds the bar anew from the menu it shows.
+  // Builds the bar anew from the menu it shows (a menu the form was given
+  // meanwhile is taken off the window and owner-drawn first).
   void UpdateTopMenu();
+  // AMenu is being destroyed: forgets it.
+  void MenuGoing(ui::TMenu& AMenu);
   TzelSkinMenuBar* MenuBar() const { return m_MenuBar.get(); }
   // The menu the bar shows: the assigned one, else the form's.
   ui::TMainMenu* ShownMenu() const;
+  // The menu given to AssignMainMenu, or null. Its shortcuts work while
+  // skinning is on and the form is the active window.
+  ui::TMainMenu* AssignedMenu() const { return m_Menu; }
   // The MDI support of an MDI parent, else null.
   TzelSkinMDIParent* MDI() const { return m_MDI.get(); }
 
@@ -188,6 +194,7 @@ class TzelSkinWindowVCL final : public TzelSkinWindow {
   void HookRebuilt(ui::TMainMenu* AMenu);
   void UnhookRebuilt();
   void ForgetWindow();
+  void StopShortcuts();
 
   ui::TForm& m_Form;
   std::optional<int64_t> m_OldColor;

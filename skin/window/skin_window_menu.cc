@@ -3,6 +3,8 @@
 // area, its menus are owner-drawn by the engine, the controls sit below the
 // bar and the form keeps a least size; switching off gives the form its own
 // menu bar, controls, size and constraints back.
+#include <algorithm>
+
 #include "skin/menu/win32/menu_bar.h"
 #include "skin/window/skin_window.h"
 #include "skin/window/skin_window_mdi.h"
@@ -10,6 +12,66 @@
 #include "ui/menu.h"
 
 namespace skin {
+namespace {
+
+// The shortcuts of menus assigned with AssignMainMenu: the application's
+// message loop knows only a form's own menu, so a thread message hook
+// runs them for the active form's wrapper (and the key goes no further).
+std::vector<TzelSkinWindowVCL*> g_ShortcutWindows;
+HHOOK g_ShortcutHook = nullptr;
+
+bool Down(int AKey) {
+  return (GetKeyState(AKey) & 0x8000) != 0;
+}
+
+// The item of AItems (and their submenus) whose shortcut is AKey with the
+// modifiers held now, or null.
+const ui::TMenuItem* ShortcutItem(const std::vector<ui::TMenuItem>& AItems, WPARAM AKey) {
+  for (const ui::TMenuItem& item : AItems) {
+    const ui::TShortCut& s = item.ShortCut;
+    if (s.Key && s.Key == AKey && s.Alt == Down(VK_MENU) && s.Ctrl == Down(VK_CONTROL) &&
+        s.Shift == Down(VK_SHIFT) && item.Enabled) {
+      return &item;
+    }
+    if (const ui::TMenuItem* inner = ShortcutItem(item.Items, AKey)) return inner;
+  }
+  return nullptr;
+}
+
+LRESULT CALLBACK ShortcutHook(int ACode, WPARAM AWParam, LPARAM ALParam) {
+  auto* msg = reinterpret_cast<MSG*>(ALParam);
+  if (ACode == HC_ACTION && AWParam == PM_REMOVE &&
+      (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN)) {
+    const HWND active = GetActiveWindow();
+    for (TzelSkinWindowVCL* w : g_ShortcutWindows) {
+      if (w->Handle() != active) continue;
+      if (!w->SkinActive() || !w->AssignedMenu()) break;
+      if (const ui::TMenuItem* item = ShortcutItem(w->AssignedMenu()->Items(), msg->wParam)) {
+        msg->message = WM_NULL;
+        if (item->OnClick) item->OnClick();
+      }
+      break;
+    }
+  }
+  return CallNextHookEx(g_ShortcutHook, ACode, AWParam, ALParam);
+}
+
+void WatchShortcuts(TzelSkinWindowVCL* AWindow, bool AOn) {
+  std::erase(g_ShortcutWindows, AWindow);
+  if (AOn) g_ShortcutWindows.push_back(AWindow);
+  if (!g_ShortcutWindows.empty() && !g_ShortcutHook) {
+    g_ShortcutHook = SetWindowsHookExW(WH_GETMESSAGE, ShortcutHook, nullptr, GetCurrentThreadId());
+  } else if (g_ShortcutWindows.empty() && g_ShortcutHook) {
+    UnhookWindowsHookEx(g_ShortcutHook);
+    g_ShortcutHook = nullptr;
+  }
+}
+
+}  // namespace
+
+void TzelSkinWindowVCL::StopShortcuts() {
+  WatchShortcuts(this, false);
+}
 
 ui::TMainMenu* TzelSkinWindowVCL::ShownMenu() const {
   return m_Menu ? m_Menu : m_Form.Menu();
@@ -36,6 +98,8 @@ void TzelSkinWindowVCL::AssignMainMenu(ui::TMainMenu* AMenu) {
     std::erase(m_OwnerDrawn, static_cast<ui::TMenu*>(m_Menu));
   }
   m_Menu = AMenu;
+  if (m_Menu) m_Engine.WatchMenu(*m_Menu);
+  WatchShortcuts(this, m_Menu != nullptr && !IsMDIChild());
   if (!on) return;
   // The form's own menu bar stays off while another menu shows.
   if (m_Form.Menu() && m_Form.MenuShown()) {
@@ -50,7 +114,35 @@ void TzelSkinWindowVCL::AssignMainMenu(ui::TMainMenu* AMenu) {
 }
 
 void TzelSkinWindowVCL::UpdateTopMenu() {
-  if (m_MenuBar) m_MenuBar->UpdateTopMenu();
+  if (!m_Active || !m_SavedWndStyle) {
+    if (m_MenuBar) m_MenuBar->UpdateTopMenu();
+    return;
+  }
+  // The form may have been given another menu, which it shows itself.
+  if (m_Form.Menu() && m_Form.MenuShown() && !IsMDIChild()) {
+    m_Form.SetMenuShown(false);
+    m_MenuTaken = true;
+  }
+  ui::TMenu* shown = ShownMenu();
+  if (shown && shown->Tag() != m_Engine.DisabledTag() &&
+      std::find(m_OwnerDrawn.begin(), m_OwnerDrawn.end(), shown) == m_OwnerDrawn.end()) {
+    m_Engine.MakeMenuOwnerDrawn(*shown);
+    m_OwnerDrawn.push_back(shown);
+  }
+  BuildMenuBar();
+}
+
+void TzelSkinWindowVCL::MenuGoing(ui::TMenu& AMenu) {
+  std::erase(m_OwnerDrawn, &AMenu);
+  if (m_RebuiltHooked == &AMenu) {
+    m_RebuiltHooked = nullptr;
+    m_OldRebuilt = {};
+  }
+  if (m_Menu == &AMenu) {
+    m_Menu = nullptr;
+    StopShortcuts();
+  }
+  if (m_MenuBar && m_MenuBar->Menu() == &AMenu) m_MenuBar->SetMenu(nullptr);
 }
 
 void TzelSkinWindowVCL::HookRebuilt(ui::TMainMenu* AMenu) {
@@ -58,6 +150,7 @@ void TzelSkinWindowVCL::HookRebuilt(ui::TMainMenu* AMenu) {
   UnhookRebuilt();
   if (!AMenu) return;
   m_RebuiltHooked = AMenu;
+  m_Engine.WatchMenu(*AMenu);
   m_OldRebuilt = AMenu->OnRebuilt;
   AMenu->OnRebuilt = [this, old = m_OldRebuilt] {
     if (old) old();
@@ -189,6 +282,7 @@ void TzelSkinWindowVCL::ForgetWindow() {
   // The form frees its children with itself: the bar (and what sits on
   // it) now belongs to the form alone.
   UnhookRebuilt();
+  StopShortcuts();
   if (m_MDI) m_MDI->WindowGoing();
   (void)m_MenuBar.release();
 }

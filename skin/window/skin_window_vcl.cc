@@ -62,6 +62,7 @@ TzelSkinWindowVCL::TzelSkinWindowVCL(ui::TForm& AForm, bool AForDialog, TzelSkin
 
 TzelSkinWindowVCL::~TzelSkinWindowVCL() {
   m_Destroying = true;
+  StopShortcuts();
   if (IsWindow(m_hWnd) && m_Active && m_SavedWndStyle) {
     m_Active = false;
     UpdateState();

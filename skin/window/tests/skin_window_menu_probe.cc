@@ -24,6 +24,7 @@
 #include "skin/engine/user32_functions.h"
 #include "skin/menu/win32/menu_bar.h"
 #include "skin/menu/win32/menu_painter.h"
+#include "skin/menu/win32/system_menu_win32.h"
 #include "skin/menu/win32/tests/menu_bar_log.h"
 #include "skin/own/own_skin.h"
 #include "skin/window/mdi_layout.h"
@@ -230,9 +231,19 @@ void MenuForm(ui::TApplication& AApp) {
   help.Items = {Item("MI_About",
                      "\xC3\x9C&"
                      "ber")};
-  ui::TMainMenu third({Item("MI_A", "&A"), Item("MI_B", "&B"), help});
+  bool f7 = false;
+  ui::TMenuItem b = Item("MI_B", "&B");
+  b.ShortCut = {VK_F7};
+  b.OnClick = [&f7] { f7 = true; };
+  ui::TMainMenu third({Item("MI_A", "&A"), b, help});
   engine->AssignMainMenu(form, &third);
   Loop(100);
+  // The assigned menu's shortcut, through the message loop.
+  SetActiveWindow(h);
+  ok.SetFocus();
+  PostMessageW(ok.Handle(), WM_KEYDOWN, VK_F7, 0);
+  Loop(200);
+  Check(f7, "assigned-menu-shortcut-fires");
   Check(bar.Menu() == &third && bar.Layout().Buttons.size() == 3 && GetMenu(h) == nullptr &&
             third.OwnerDraw(),
         "assign-main-menu-shows-it");
@@ -247,6 +258,22 @@ void MenuForm(ui::TApplication& AApp) {
   Check(bar.Layout().Buttons[1].Width() > wide, "update-top-menu-relayouts");
   form.Menu()->Find("MI_Edit")->Caption = "&Bearbeiten";
   engine->UpdateTopMenu(form);
+  // A new menu given to the form while skinned shows on the bar after
+  // UpdateTopMenu; the old one is gone without leaving a trace.
+  form.SetMenu(FileMenu());
+  engine->UpdateTopMenu(form);
+  Loop(100);
+  Check(GetMenu(h) == nullptr && bar.Menu() == form.Menu() && form.Menu()->OwnerDraw() &&
+            bar.Layout().Buttons.size() == 2,
+        "form-given-new-menu-while-skinned");
+  {
+    auto custom = std::make_unique<ui::TPopupMenu>(std::vector<ui::TMenuItem>{Item("MI_X", "X")});
+    engine->SetSysMenu(custom.get());
+    const bool set = &engine->SysMenu() == custom.get();
+    custom.reset();
+    Check(set && &engine->SysMenu() == &engine->InternalSysMenu().Menu(),
+          "custom-system-menu-forgotten-when-freed");
+  }
   // An item added at run time gets the engine's handlers with MenuItemAdded.
   ui::TMenuItem* edit = form.Menu()->Find("MI_Edit");
   edit->Items.push_back(Item("MI_Paste", "&Einf\xC3\xBCgen"));
