@@ -74,6 +74,9 @@ class TMenu : public TComponent {
   HMENU Handle() const { return FMenu; }
   HACCEL Accelerators() const { return FAccelerators; }
   const std::vector<TMenuItem>& Items() const { return FItems; }
+  // What the menu shows at its top level: its own items, or a main menu's
+  // items with an MDI child's merged in.
+  const std::vector<const TMenuItem*>& TopItems() const { return FTop; }
   // The item named AName anywhere in the tree, or nullptr. Change its state
   // fields, then call Update.
   TMenuItem* Find(std::string_view AName);

@@ -11,6 +11,8 @@
 #include "skin/archive/file_stream.h"
 #include "skin/bitmap/image_routines.h"
 #include "skin/engine/skin_loading.h"
+#include "skin/menu/win32/menu_painter.h"
+#include "skin/menu/win32/system_menu_win32.h"
 #include "skin/window/skin_window.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -100,6 +102,7 @@ TzelSkinEngine::TzelSkinEngine(ui::TComponent* AOwner) : ui::TComponent(AOwner) 
   m_TabRes = std::make_unique<TzelSkinTabRes>();
   m_Metrics.InactiveTitleFontColor = GetSysColor(COLOR_INACTIVECAPTIONTEXT);
   m_Metrics.DisabledMenuFontColor = 0x808080;
+  CreateMenus();
   if (!g_Hook) {
     g_Hook = SetWindowsHookExW(WH_CBT, &TSkinHookAccess::Proc, nullptr, GetCurrentThreadId());
     if (g_Hook) {
@@ -120,6 +123,8 @@ TzelSkinEngine::~TzelSkinEngine() {
   while (!m_WndList.empty()) m_WndList.pop_back();
   m_RemovingWnd = false;
   if (m_Brush) DeleteObject(static_cast<HGDIOBJ>(m_Brush));
+  m_InternalSysMenu.reset();
+  m_MenuPainter.reset();
 }
 
 const ui::TWidgetClass& TzelSkinEngine::Class() const {
@@ -228,6 +233,7 @@ void TzelSkinEngine::ApplySkin() {
   m_ScrollBtnRes->SetReader(m_SkinReader);
   m_ProgressBarRes->SetReader(m_SkinReader);
   m_TabRes->SetReader(m_SkinReader);
+  UpdateMenuPalette();
   if (m_Active) {
     for (auto& w : m_WndList) {
       HWND h = w->Handle();
@@ -322,9 +328,11 @@ void TzelSkinEngine::SkinWindowHandle(TWndHandle AWindow, bool ADialog) {
 }
 
 void TzelSkinEngine::AddForm(ui::TComponent& AForm) {
-  if (auto* form = dynamic_cast<ui::TForm*>(&AForm)) {
-    if (form->Handle()) SkinWindowHandle(form->Handle(), false);
-  }
+  auto* form = dynamic_cast<ui::TForm*>(&AForm);
+  if (!form) return;
+  // A form that has no window cannot be found by its handle.
+  if (!form->Handle()) throw ESkinEngineError("ZELSkin: Skinning form failed!");
+  SkinWindowHandle(form->Handle(), false);
 }
 
 void TzelSkinEngine::RemoveForm(ui::TComponent& AForm) {

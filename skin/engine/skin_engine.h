@@ -30,6 +30,8 @@
 
 #include "skin/bitmap/bitmap.h"
 #include "skin/frame/skin_metrics.h"
+#include "skin/menu/menu_item_paint.h"
+#include "skin/menu/system_menu.h"
 #include "skin/reader/zel_skin_reader.h"
 #include "skin/reader/zel_skin_res.h"
 #include "ui/component.h"
@@ -38,12 +40,22 @@
 // The window handle type of Win32 (HWND) without <windows.h>.
 struct HWND__;
 
+namespace ui {
+class TImageList;
+class TMainMenu;
+class TMenu;
+class TPopupMenu;
+}  // namespace ui
+
 namespace skin {
 
 using TWndHandle = HWND__*;
 
+class TzelMenuPainter;
 class TzelSkinEngine;
+class TzelSkinSysMenu;
 class TzelSkinWindow;
+class TzelSkinWindowVCL;
 
 // Errors the engine raises ("Must be placed on a Form", ...).
 class ESkinEngineError : public std::runtime_error {
@@ -169,9 +181,10 @@ class TzelSkinEngine : public ui::TComponent {
   const std::string& ResSysMenuMin() const { return m_ResSysMenuMin; }
   const std::string& ResSysMenuMax() const { return m_ResSysMenuMax; }
   const std::string& ResSysMenuClose() const { return m_ResSysMenuClose; }
-  void SetResSysMenuMin(std::string AValue) { m_ResSysMenuMin = std::move(AValue); }
-  void SetResSysMenuMax(std::string AValue) { m_ResSysMenuMax = std::move(AValue); }
-  void SetResSysMenuClose(std::string AValue) { m_ResSysMenuClose = std::move(AValue); }
+  // Each renames its entry of the engine's system menu at once.
+  void SetResSysMenuMin(std::string AValue);
+  void SetResSysMenuMax(std::string AValue);
+  void SetResSysMenuClose(std::string AValue);
   int64_t DisabledTag() const { return m_DisabledTag; }
   void SetDisabledTag(int64_t AValue) { m_DisabledTag = AValue; }
   bool DrawScrollBar() const { return m_DrawScrollBar; }
@@ -193,7 +206,9 @@ class TzelSkinEngine : public ui::TComponent {
   std::vector<std::unique_ptr<TzelSkinCollectionItem>>& AdditionalBuiltInSkins() {
     return m_AdditionalBuiltInSkins;
   }
-  std::vector<std::string>& AutoSkinWndClassNames() { return m_AutoSkinWndClassNames; }
+  const std::vector<std::string>& AutoSkinWndClassNames() const { return m_AutoSkinWndClassNames; }
+  // Every name is also added to the global auto-skin list (at once).
+  void SetAutoSkinWndClassNames(std::vector<std::string> AValue);
   std::function<void()> OnSkinChanged;
   std::function<void()> OnSkinChanging;
 
@@ -212,6 +227,55 @@ class TzelSkinEngine : public ui::TComponent {
   // All metrics ApplySkin read.
   const TSkinMetrics& Metrics() const { return m_Metrics; }
   TzelSkinReader& SkinReader() const { return *m_SkinReader; }
+
+  // --- Menus
+  // The system menu windows show: the custom one when set, else the
+  // engine's own. A custom menu is not owned and must outlive the engine or
+  // be unset first.
+  ui::TPopupMenu& SysMenu();
+  void SetSysMenu(ui::TPopupMenu* AMenu);
+  TzelSkinSysMenu& InternalSysMenu() { return *m_InternalSysMenu; }
+  // Opens the system menu for AWindow at AX, AY (screen); the entries of
+  // the engine's own menu are enabled as AState allows. AWindow receives
+  // the owner-draw messages meanwhile (window wrappers hand them on).
+  void PopupSysMenu(TWndHandle AWindow, const TSysMenuWindow& AState, int AX, int AY);
+  // The window the system menu was opened for last, or null.
+  TWndHandle PopSysMenuWnd() const { return m_PopSysMenuWnd; }
+  // The menu colours, the disabled font colour and the check-mark glyph
+  // of the current skin.
+  const TMenuPalette& MenuPalette() const { return m_MenuPalette; }
+  TzelMenuPainter& MenuPainter() { return *m_MenuPainter; }
+  // Makes AMenu owner-drawn with the engine's measure and draw handlers on
+  // every item (unless its Tag is DisabledTag); a main menu without an image
+  // list gets the shared empty one.
+  void MakeMenuOwnerDrawn(ui::TMenu& AMenu);
+  // Gives AMenu its own look back.
+  void RestoreMenu(ui::TMenu& AMenu);
+  // Items were added to AMenu at run time: owner-drawn again, handlers on
+  // all its items.
+  void MenuItemAdded(ui::TMenu& AMenu);
+  // The form's wrapper shows AMenu on its menu bar instead of the form's
+  // own menu (which is taken off the window); nullptr goes back to the
+  // form's own. Without a form: the engine's form.
+  void AssignMainMenu(ui::TMainMenu* AMenu);
+  void AssignMainMenu(ui::TComponent& AForm, ui::TMainMenu* AMenu);
+  // Rebuilds the form's menu bar (only while really active and the form's
+  // wrapper is on).
+  void UpdateTopMenu();
+  void UpdateTopMenu(ui::TComponent& AForm);
+  // The height of the form's skinned menu bar, 0 when it shows none.
+  int GetMenuBarHeight(ui::TComponent& AForm) const;
+  // The engine hears of AMenu's end (Notification): from then on no
+  // wrapper and no system menu refers to it.
+  void WatchMenu(ui::TMenu& AMenu);
+  void MenuGoing(ui::TMenu& AMenu);
+  // The image list main menus without one get (it holds no pictures).
+  static const ui::TImageList& SharedEmptyImageList();
+  // The check mark of the bitmap resource "ZELSKIN_MENU_CHECKED" (white
+  // is transparent); empty when the program lacks the resource.
+  static const TBitmap& DefaultCheckGlyph();
+  // The pixels of this program's bitmap resource AName, empty without it.
+  static TBitmap ProgramBitmap(const wchar_t* AName);
 
   // --- Operations
   void AddForm(ui::TComponent& AForm);
@@ -268,10 +332,18 @@ class TzelSkinEngine : public ui::TComponent {
   bool m_NoChangeLabelFontColor = false;
   int m_AllFormCaptionXPos = -10000;
 
+ protected:
+  void Notification(ui::TComponent& AComponent, ui::TOperation AOperation) override;
+
  private:
   void FreeWrapper(size_t AIndex);
   void LoadFromTempFile(std::span<const std::uint8_t> AData);
   void HookCall(int ACode, std::uintptr_t AWParam, std::intptr_t ALParam, bool& ARefuse);
+  // The painter and the system menu (construction), the palette from the
+  // current skin (ApplySkin).
+  void CreateMenus();
+  void UpdateMenuPalette();
+  TzelSkinWindowVCL* FormWrapper(ui::TComponent& AForm) const;
   friend struct TSkinHookAccess;
 
   bool m_Active = false;
@@ -300,6 +372,11 @@ class TzelSkinEngine : public ui::TComponent {
   std::string m_ResSysMenuMax = "Ma&ximize/Restore";
   std::string m_ResSysMenuClose = "&Close";
   bool m_BuiltInData = false;
+  TMenuPalette m_MenuPalette;
+  std::unique_ptr<TzelMenuPainter> m_MenuPainter;
+  std::unique_ptr<TzelSkinSysMenu> m_InternalSysMenu;
+  ui::TPopupMenu* m_CustomSysMenu = nullptr;
+  TWndHandle m_PopSysMenuWnd = nullptr;
 };
 
 }  // namespace skin

@@ -6,10 +6,13 @@
 #include "skin/draw/win32/dib_surface.h"
 #include "skin/draw/win32/gdi_census.h"
 #include "skin/draw/win32/hdc_canvas.h"
+#include "skin/engine/user32_functions.h"
 #include "skin/frame/frame_region.h"
 #include "skin/frame/paint_frame.h"
 #include "skin/frame/skin_metrics.h"
 #include "skin/frame/win32/frame_region_win32.h"
+#include "skin/menu/system_menu.h"
+#include "ui/menu.h"
 
 namespace skin {
 namespace {
@@ -282,6 +285,7 @@ TFrameElement TzelSkinWindow::ElementUnderPointer() const {
 
 void TzelSkinWindow::PaintFrame() {
   if (!m_Engine.RealActive() || !m_Active || !m_SavedWndStyle) return;
+  if (MaximizedMDIChild()) return;
   RECT wr = WindowRectOf(m_hWnd);
   const int width = wr.right - wr.left;
   const int height = wr.bottom - wr.top;
@@ -317,9 +321,20 @@ void TzelSkinWindow::PaintFrame() {
   ReleaseDC(m_hWnd, windowDc);
 }
 
+void TzelSkinWindow::NotifyMainForm() {
+  // The MDI parent frame: the child's parent is the MDI client window.
+  HWND frame = ZelGetAncestor(m_hWnd, GA_ROOT);
+  if (frame && frame != m_hWnd) PostMessageW(frame, kSkinMsgMDIChildPainted, 0, 0);
+}
+
 void TzelSkinWindow::UpdateRegion() {
   if (!CanSetRegion()) return;
   if (!m_Engine.RealActive() || !m_Active) return;
+  // A maximised MDI child shows its whole client area, no outline.
+  if (MaximizedMDIChild()) {
+    SetWindowRgn(m_hWnd, nullptr, TRUE);
+    return;
+  }
   RECT wr = WindowRectOf(m_hWnd);
   const TSize size{wr.right - wr.left, wr.bottom - wr.top};
   std::vector<TRect> rects = FrameRegion(m_Engine.Metrics(), ReadFrameImages(m_Engine.SkinReader()),
@@ -362,12 +377,19 @@ void TzelSkinWindow::ControlsStateChanged() {
 }
 
 void TzelSkinWindow::ShowSystemMenu(POINT AAt) {
-  HMENU menu = GetSystemMenu(m_hWnd, FALSE);
-  if (!menu) return;
-  UINT command = static_cast<UINT>(
-      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, AAt.x,
-                     AAt.y, 0, m_hWnd, nullptr));
-  if (command) PostMessageW(m_hWnd, WM_SYSCOMMAND, command, 0);
+  // The engine's own system menu, its entries as the frame's buttons allow.
+  const TFrameState state = FrameState();
+  TSysMenuWindow window;
+  window.Minimized = IsIconic(m_hWnd) != FALSE;
+  window.Maximized = IsZoomed(m_hWnd) != FALSE;
+  window.HasMinButton = ShowsMinButton(state);
+  window.HasMaxButton = ShowsMaxButton(state);
+  window.HasCloseButton = ShowsCloseButton(state);
+  m_Engine.PopupSysMenu(m_hWnd, window, AAt.x, AAt.y);
+}
+
+bool TzelSkinWindow::MaximizedMDIChild() const {
+  return IsMDIChild() && IsZoomed(m_hWnd);
 }
 
 void TzelSkinWindow::Act(TFrameAction AAction, std::optional<POINT> AAt) {
@@ -414,10 +436,32 @@ LRESULT TzelSkinWindow::WindowProc(const ui::TWindowMessage& AMsg,
                                    const ui::TWindowChain::TNext& ANext) {
   if (!m_SavedWndStyle && !StartsAtOnce() && AMsg.Message == WM_PAINT) StartSkinning();
   if (AMsg.Message == WM_NULL) return ANext(AMsg);
+  if (AMsg.Message == WM_DESTROY) WindowDestroying();
   if (AMsg.Message == kSkinMsgIsSkinned) return 1;
   if (!m_Engine.RealActive() || !m_Active || !m_DrawForm || !m_SavedWndStyle) {
     LRESULT result = ANext(AMsg);
     if (AMsg.Message == WM_SIZE) AfterSize();
+    return result;
+  }
+  // The owner-drawn items of the engine's menus opened for this window.
+  if (AMsg.Message == WM_MEASUREITEM && AMsg.LParam &&
+      ui::TMenu::MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(AMsg.LParam))) {
+    return TRUE;
+  }
+  if (AMsg.Message == WM_DRAWITEM && AMsg.LParam &&
+      ui::TMenu::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(AMsg.LParam))) {
+    return TRUE;
+  }
+  if (AMsg.Message == kSkinMsgMenuBarHeight) return GetMenuHeight();
+  // A maximised MDI child's frame lies outside its parent's client area:
+  // the system keeps it, the parent shows the child's buttons.
+  if (MaximizedMDIChild()) {
+    if (AMsg.Message == WM_NCPAINT) NotifyMainForm();
+    LRESULT result = ANext(AMsg);
+    if (AMsg.Message == WM_SIZE) {
+      UpdateRegion();
+      AfterSize();
+    }
     return result;
   }
   const TFrameState state = FrameState();
@@ -454,12 +498,19 @@ LRESULT TzelSkinWindow::WindowProc(const ui::TWindowMessage& AMsg,
     case WM_CTLCOLORDLG:
       if (m_Engine.FormBrush()) return reinterpret_cast<LRESULT>(m_Engine.FormBrush());
       break;
-    case WM_CONTEXTMENU:
-      // A right click on the frame was handled at WM_NCRBUTTONDOWN; the
-      // system's own answer would open its menu on a caption button too.
-      if (AMsg.LParam != -1 && SendMessageW(m_hWnd, WM_NCHITTEST, 0, AMsg.LParam) != HTCLIENT)
+    case WM_CONTEXTMENU: {
+      // The frame's menu is the engine's, opened by the right button: the
+      // system's own must not follow it. Keys (-1, -1) and the client area
+      // keep the window's own handling.
+      const POINT p{static_cast<short>(LOWORD(AMsg.LParam)),
+                    static_cast<short>(HIWORD(AMsg.LParam))};
+      if (p.x == -1 && p.y == -1) break;
+      if (FrameHitTest(m_Engine.Metrics(), state, size, m_Layout, {p.x - wr.left, p.y - wr.top}) !=
+          THitTest::Client) {
         return 0;
+      }
       break;
+    }
     default:
       break;
   }

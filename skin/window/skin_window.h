@@ -15,6 +15,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,10 +26,13 @@
 #include "skin/frame/frame_metrics.h"
 #include "skin/window/free_watch.h"
 #include "ui/subclass.h"
+#include "ui/widget.h"
 
 namespace ui {
 class TForm;
-}
+class TMainMenu;
+class TMenu;
+}  // namespace ui
 
 namespace skin {
 
@@ -56,6 +60,8 @@ class TzelSkinWindow {
   void SetBorderVisible(bool AValue);
   // The engine's title height while the title is shown and skinning on.
   int TitleHeight() const;
+  // The height of the skinned menu bar, 0 without one.
+  int MenuHeight() const { return GetMenuHeight(); }
   size_t SkinCtrlCount() const { return m_SkinCtrlList.size(); }
 
   // Frame painting and the region, also for tests.
@@ -67,6 +73,9 @@ class TzelSkinWindow {
   virtual void SaveMetrics() = 0;
   virtual void SkinControls() {}
   virtual bool CanSetRegion() const { return true; }
+  virtual int GetMenuHeight() const { return 0; }
+  virtual bool IsMDIForm() const { return false; }
+  virtual bool IsMDIChild() const { return false; }
   // The icon of the title: the window's small icon, its class's, else the
   // program's "MAINICON".
   virtual HICON GetIconHandle() const;
@@ -76,10 +85,16 @@ class TzelSkinWindow {
   virtual bool PreProcess(const ui::TWindowMessage& /*AMsg*/, LRESULT& /*AResult*/) { return true; }
   virtual void AfterProcess(const ui::TWindowMessage& /*AMsg*/, LRESULT& /*AResult*/) {}
   virtual void AfterSize() {}
+  // The window gets WM_DESTROY (skinning on or off).
+  virtual void WindowDestroying() {}
   virtual TFrameState FrameState() const;
   // The controls' wrappers are told that skinning changed.
   void ControlsStateChanged();
 
+  // A maximised MDI child (its frame is the system's).
+  bool MaximizedMDIChild() const;
+  // Posts "a maximised child painted its frame" to the MDI parent.
+  void NotifyMainForm();
   // Puts the frame back into the system's hands (style, region, frame).
   void SwitchFrame(bool AOn);
   LRESULT WindowProc(const ui::TWindowMessage& AMsg, const ui::TWindowChain::TNext& ANext);
@@ -119,14 +134,46 @@ class TzelSkinWindow {
   std::unique_ptr<ui::TForeignSubclass> m_Foreign;
 };
 
-// A toolkit form.
+class TzelSkinMenuBar;
+class TzelSkinMDIParent;
+
+// A toolkit form. Its main menu shows on a skinned menu bar at the top of
+// the client area while skinning is on (the form's own menu bar is taken
+// off, its shortcuts keep working), and the controls move down by the
+// bar's height; switching off puts everything back. An MDI parent also
+// gets the control buttons of a maximised child, its own cascade and tile,
+// and the list of children in its window menu (skin_window_mdi.h).
 class TzelSkinWindowVCL final : public TzelSkinWindow {
  public:
   TzelSkinWindowVCL(ui::TForm& AForm, bool AForDialog, TzelSkinEngine& AEngine);
   ~TzelSkinWindowVCL() override;
   ui::TForm& Form() const { return m_Form; }
 
+  // --- The menu bar (skin_window_menu.cc)
+  // Shows AMenu on the bar instead of the form's own menu (nullptr: the
+  // form's own again). AMenu must outlive the wrapper or be replaced first.
+  void AssignMainMenu(ui::TMainMenu* AMenu);
+  // Builds the bar anew from the menu it shows (a menu the form was given
+  // meanwhile is taken off the window and owner-drawn first).
+  void UpdateTopMenu();
+  // AMenu is being destroyed: forgets it.
+  void MenuGoing(ui::TMenu& AMenu);
+  TzelSkinMenuBar* MenuBar() const { return m_MenuBar.get(); }
+  // The menu the bar shows: the assigned one, else the form's.
+  ui::TMainMenu* ShownMenu() const;
+  // The menu given to AssignMainMenu, or null. Its shortcuts work while
+  // skinning is on and the form is the active window.
+  ui::TMainMenu* AssignedMenu() const { return m_Menu; }
+  // The MDI support of an MDI parent, else null.
+  TzelSkinMDIParent* MDI() const { return m_MDI.get(); }
+
  protected:
+  int GetMenuHeight() const override;
+  bool IsMDIForm() const override;
+  bool IsMDIChild() const override;
+  bool PreProcess(const ui::TWindowMessage& AMsg, LRESULT& AResult) override;
+  void AfterSize() override;
+  void WindowDestroying() override { ForgetWindow(); }
   void UpdateState() override;
   void SaveMetrics() override;
   void SkinControls() override;
@@ -140,6 +187,17 @@ class TzelSkinWindowVCL final : public TzelSkinWindow {
  private:
   void SkinComponentsOf(ui::TComponent& AOwner);
   void ComponentGone(ui::TComponent& AComponent);
+  // The menu steps of switching on and off (skin_window_menu.cc).
+  void MenusOn();
+  void MenusOffBeforeFrame();
+  void MenusOffAfterFrame();
+  void BuildMenuBar();
+  void MoveControls(int ADelta);
+  void HookRebuilt(ui::TMainMenu* AMenu);
+  void UnhookRebuilt();
+  void ForgetWindow();
+  void StopShortcuts();
+
   ui::TForm& m_Form;
   // The form and the controls of m_SkinCtrlList (in its order) are watched:
   // a control that goes loses its wrapper first, a form that goes its
@@ -148,6 +206,18 @@ class TzelSkinWindowVCL final : public TzelSkinWindow {
   std::vector<ui::TComponent*> m_SkinCtrlOf;
   std::optional<int64_t> m_OldColor;
   bool m_SkinAlled = false;
+  std::unique_ptr<TzelSkinMenuBar> m_MenuBar;
+  ui::TMainMenu* m_Menu = nullptr;  // assigned; null: the form's own
+  bool m_MenuTaken = false;         // the form's menu bar was taken off
+  bool m_Moved = false;
+  int m_MovedBy = 0;
+  std::optional<ui::TSizeConstraints> m_OldConstraints;
+  int m_OldLeftBorderWidth2 = 4;
+  int m_OldBottomHeight2 = 4;
+  std::vector<ui::TMenu*> m_OwnerDrawn;
+  ui::TMainMenu* m_RebuiltHooked = nullptr;
+  std::function<void()> m_OldRebuilt;
+  std::unique_ptr<TzelSkinMDIParent> m_MDI;
 };
 
 // Any other top-level window.

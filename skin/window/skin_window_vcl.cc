@@ -3,7 +3,9 @@
 #include <cctype>
 #include <string>
 
+#include "skin/menu/win32/menu_bar.h"
 #include "skin/window/skin_window.h"
+#include "skin/window/skin_window_mdi.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/widget.h"
@@ -55,10 +57,14 @@ TzelSkinWindowVCL::TzelSkinWindowVCL(ui::TForm& AForm, bool AForDialog, TzelSkin
   m_TitleVisible = AForm.BorderStyle() != ui::TFormBorderStyle::None && !AForm.Parent();
   m_BorderVisible = AForm.BorderStyle() != ui::TFormBorderStyle::None;
   if (!m_DrawForm) m_Active = false;
+  if (AForm.FormStyle() == ui::TFormStyle::MDIForm) {
+    m_MDI = std::make_unique<TzelSkinMDIParent>(AForm, AEngine);
+  }
 }
 
 TzelSkinWindowVCL::~TzelSkinWindowVCL() {
   m_Destroying = true;
+  StopShortcuts();
   if (IsWindow(m_hWnd) && m_Active && m_SavedWndStyle) {
     m_Active = false;
     UpdateState();
@@ -108,7 +114,30 @@ void TzelSkinWindowVCL::SaveMetrics() {
   m_ClientWidth = m_Form.ClientWidth();
   m_ClientHeight = m_Form.ClientHeight();
   m_OldTitleHeight = SystemTitleHeight(m_hWnd);
-  if (m_Form.Menu() && m_Form.MenuShown()) m_OldTitleHeight -= GetSystemMetrics(SM_CYMENU);
+  if (m_Form.Menu() && m_Form.MenuShown() && !IsMDIChild()) {
+    m_OldTitleHeight -= GetSystemMetrics(SM_CYMENU);
+  }
+  // The system's left and bottom frame sizes.
+  RECT wr{};
+  GetWindowRect(m_hWnd, &wr);
+  POINT origin{0, 0};
+  ClientToScreen(m_hWnd, &origin);
+  m_OldLeftBorderWidth2 = origin.x - wr.left;
+  m_OldBottomHeight2 = wr.bottom - (origin.y + m_Form.ClientHeight());
+  if (m_MDI) m_MDI->SaveFrame(m_OldTitleHeight, m_OldLeftBorderWidth2, m_OldBottomHeight2);
+  if (IsMDIChild()) {
+    // The parent's client window knows the frame sizes before skinning.
+    if (HWND client = GetParent(m_hWnd)) {
+      const auto saved = [client](UINT AMsg) {
+        return std::max<LRESULT>(4, SendMessageW(client, AMsg, 0, 0));
+      };
+      m_OldLeftBorderWidth2 = static_cast<int>(saved(kSkinMsgMDIOldLeftBorder));
+      m_OldBottomHeight2 = static_cast<int>(saved(kSkinMsgMDIOldBottomHeight));
+      if (HWND frame = GetParent(client)) {
+        PostMessageW(frame, kSkinMsgMDIChildMenu, 0, reinterpret_cast<LPARAM>(m_Form.Menu()));
+      }
+    }
+  }
   if (auto color = m_Form.GetProperty("Color")) m_OldColor = std::get<int64_t>(*color);
 }
 
@@ -116,12 +145,34 @@ void TzelSkinWindowVCL::UpdateState() {
   ControlsStateChanged();
   if (m_Active) {
     m_Form.SetProperty("Color", static_cast<int64_t>(m_Engine.GetFormColor()));
+    MenusOn();
     SwitchFrame(true);
+    if (m_MDI) m_MDI->PlaceClient(GetMenuHeight());
   } else if (!m_Form.Destroying()) {
+    MenusOffBeforeFrame();
     if (m_OldColor) m_Form.SetProperty("Color", *m_OldColor);
     SwitchFrame(false);
+    MenusOffAfterFrame();
+    if (m_MDI) m_MDI->PlaceClient(0);
   }
   InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+bool TzelSkinWindowVCL::PreProcess(const ui::TWindowMessage& AMsg, LRESULT& AResult) {
+  if (m_MDI && m_MDI->FrameMessage(AMsg, AResult)) {
+    if (AMsg.Message == kSkinMsgMDIChildPainted) PaintFrame();
+    return false;
+  }
+  if (AMsg.Message == kSkinMsgIsMDIChildHidden) {
+    AResult = IsWindowVisible(m_hWnd) ? 0 : 1;
+    return false;
+  }
+  return true;
+}
+
+void TzelSkinWindowVCL::AfterSize() {
+  if (IsMDIChild()) NotifyMainForm();
+  if (m_MDI && m_Active) m_MDI->PlaceClient(GetMenuHeight());
 }
 
 void TzelSkinWindowVCL::SkinComponentsOf(ui::TComponent& AOwner) {

@@ -51,6 +51,18 @@ void TzelSkinMenuBar::SetMenu(ui::TMainMenu* AMenu) {
   UpdateTopMenu();
 }
 
+void TzelSkinMenuBar::SetShown(bool AShown) {
+  FShown = AShown;
+  if (!AShown) LeaveMenuMode();
+  Relayout();
+}
+
+void TzelSkinMenuBar::SetIndent(int AIndent, int AReservedRight) {
+  FIndent = AIndent;
+  FReservedRight = AReservedRight;
+  Relayout();
+}
+
 void TzelSkinMenuBar::SetMenuBarImage(const TBitmap* AImage) {
   FMenuBarImage = AImage;
   Invalidate();
@@ -59,8 +71,8 @@ void TzelSkinMenuBar::SetMenuBarImage(const TBitmap* AImage) {
 std::vector<TMenuBarItem> TzelSkinMenuBar::BarItems() const {
   std::vector<TMenuBarItem> items;
   if (!FMenu) return items;
-  for (const ui::TMenuItem& item : FMenu->Items()) {
-    items.push_back({U16(item.Caption), item.Enabled, !item.Items.empty(), {}});
+  for (const ui::TMenuItem* item : FMenu->TopItems()) {
+    items.push_back({U16(item->Caption), item->Enabled, !item->Items.empty(), {}});
   }
   return items;
 }
@@ -81,16 +93,17 @@ void TzelSkinMenuBar::Relayout() {
   {
     ui::TSelectObject font(dc, FFont.Get());
     THdcCanvas canvas(dc);
-    FLayout = LayoutMenuBar(canvas, FItems, FForm->ClientWidth());
+    FLayout = LayoutMenuBar(canvas, FItems, FForm->ClientWidth() - FIndent - FReservedRight);
   }
   ReleaseDC(Handle(), dc);
-  SetBounds(0, 0, FForm->ClientWidth(), FLayout.Height);
-  SetVisible(FLayout.Height > 0);
+  SetBounds(FIndent, 0, FForm->ClientWidth() - FIndent, FLayout.Height);
+  SetVisible(FShown && FLayout.Height > 0);
+  if (OnLayout) OnLayout();
   Invalidate();
 }
 
 int TzelSkinMenuBar::MenuBarHeight() const {
-  return Handle() && IsWindowVisible(Handle()) ? FLayout.Height : 0;
+  return Handle() && Visible() ? FLayout.Height : 0;
 }
 
 int GetMenuBarHeight(const TzelSkinMenuBar* ABar) {

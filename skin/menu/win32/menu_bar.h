@@ -44,6 +44,15 @@ class TzelSkinMenuBar : public ui::TWidget {
   // Lays the items out anew (after captions or states changed).
   void UpdateTopMenu();
   void SetMenuBarImage(const TBitmap* AImage);
+  // Whether the bar may show (it still hides without items); a hidden bar
+  // takes no keys.
+  void SetShown(bool AShown);
+  bool Shown() const { return FShown; }
+  // The bar starts AIndent pixels right of the form's left edge, and its
+  // buttons keep AReservedRight pixels at its right end free.
+  void SetIndent(int AIndent, int AReservedRight);
+  // Told after each layout (the bar's size may have changed).
+  std::function<void()> OnLayout;
 
   // The bar's height: its rows of buttons, 0 while hidden or empty.
   int MenuBarHeight() const;
@@ -78,6 +87,9 @@ class TzelSkinMenuBar : public ui::TWidget {
   int FMouseHot = -1;
   int FOpen = -1;
   HWND FFocusBefore = nullptr;
+  bool FShown = true;
+  int FIndent = 0;
+  int FReservedRight = 0;
 };
 
 // The height of AForm's skinned menu bar when it has one, else 0.

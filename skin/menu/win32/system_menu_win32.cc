@@ -63,6 +63,14 @@ void TzelSkinSysMenu::Popup(const ui::TWidget& AOwner, HWND AWindow, const TSysM
   FMenu->Popup(AOwner, AX, AY);
 }
 
+void TzelSkinSysMenu::Popup(HWND AOwner, HWND AWindow, const TSysMenuWindow& AState, int AX,
+                            int AY) {
+  Prepare(AWindow, AState);
+  const int chosen =
+      TrackPopupMenu(FMenu->Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, AX, AY, 0, AOwner, nullptr);
+  if (chosen > 0) FMenu->Dispatch(static_cast<WORD>(chosen));
+}
+
 void TzelSkinSysMenu::Run(int AIndex) {
   if (!FTarget || !IsWindow(FTarget)) return;
   WPARAM command = 0;

@@ -38,6 +38,11 @@ class TzelSkinSysMenu {
   // Prepare, then shows the menu at AX, AY (screen) with AOwner taking the
   // owner-draw messages.
   void Popup(const ui::TWidget& AOwner, HWND AWindow, const TSysMenuWindow& AState, int AX, int AY);
+  // The same with any window as the owner; that window must hand the
+  // menu's WM_MEASUREITEM and WM_DRAWITEM to ui::TMenu.
+  void Popup(HWND AOwner, HWND AWindow, const TSysMenuWindow& AState, int AX, int AY);
+  // The window the menu was prepared for last.
+  HWND Target() const { return FTarget; }
 
  private:
   void Rename(int AIndex, const std::string& ACaption);

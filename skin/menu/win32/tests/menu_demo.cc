@@ -19,6 +19,7 @@
 #include "skin/menu/win32/menu_bar.h"
 #include "skin/menu/win32/menu_painter.h"
 #include "skin/menu/win32/system_menu_win32.h"
+#include "skin/menu/win32/tests/menu_bar_log.h"
 #include "skin/own/own_skin.h"
 #include "skin/reader/zel_skin_reader.h"
 #include "ui/application.h"
@@ -133,19 +134,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   form.Show();
   UpdateWindow(form.Handle());
   Note("barheight " + std::to_string(skin::GetMenuBarHeight(&bar)));
-  for (size_t i = 0; i < bar.Layout().Buttons.size(); ++i) {
-    const skin::TRect& r = bar.Layout().Buttons[i];
-    POINT p{r.Left, r.Top};
-    ClientToScreen(bar.Handle(), &p);
-    Note("button " + std::to_string(i) + " " + std::to_string(p.x) + " " + std::to_string(p.y) +
-         " " + std::to_string(r.Width()) + " " + std::to_string(r.Height()));
-  }
-  RECT client;
-  GetClientRect(bar.Handle(), &client);
-  POINT origin{0, 0};
-  ClientToScreen(bar.Handle(), &origin);
-  Note("bar " + std::to_string(origin.x) + " " + std::to_string(origin.y) + " " +
-       std::to_string(client.right) + " " + std::to_string(client.bottom));
+  for (const std::string& line : skin::MenuBarLogLines(bar)) Note(line);
   Note("ready");
   application.Run(form);
   return 0;
