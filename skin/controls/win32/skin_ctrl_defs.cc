@@ -2,8 +2,10 @@
 
 #include <stdexcept>
 
+#include "skin/controls/win32/skin_bars.h"
 #include "skin/controls/win32/skin_border.h"
 #include "skin/controls/win32/skin_buttons.h"
+#include "skin/controls/win32/skin_checks.h"
 #include "skin/controls/win32/skin_containers.h"
 #include "skin/controls/win32/skin_updown.h"
 
@@ -36,9 +38,18 @@ namespace c = ui::classes;
 // Table order; ParentColor as the wrapper's class says.
 const TzelSkinCtrlVCLDef kVCLDefs[] = {
     {&c::CustomFrame, &CreateVCL<TzelSkinFrame>, false},
+    {&c::CoolBar, &CreateVCL<TzelSkinPanel>, true},
+    {&c::ToolBar, &CreateVCL<TzelSkinToolBar>, true},
+    {&c::CustomStatusBar, &CreateVCL<TzelSkinStatusBar>, true},
     {&c::CustomUpDown, &CreateVCL<TzelSkinUpDown>, false},
     {&c::CustomHotKey, &CreateVCL<TzelSkinBorderWinControl>, false},
+    {&c::ProgressBar, &CreateVCL<TzelSkinProgressBar>, false},
+    {&c::TrackBar, &CreateVCL<TzelSkinTrackBar>, false},
+    {&c::SpeedButton, &CreateVCL<TzelSkinSpeedButton>, false},
     {&c::CustomPanel, &CreateVCL<TzelSkinPanel>, true},
+    {&c::CustomGroupBox, &CreateVCL<TzelSkinGroupBox>, true},
+    {&c::RadioButton, &CreateVCL<TzelSkinRadioButton>, false},
+    {&c::CustomCheckBox, &CreateVCL<TzelSkinCheckBox>, false},
     // Until the overlay scroll bars come, edits get the skinned border only.
     {&c::CustomEdit, &CreateVCL<TzelSkinBorderWinControl>, false},
     {&c::CustomButton, &CreateVCL<TzelSkinButton>, false},
@@ -49,6 +60,7 @@ const TzelSkinCtrlWndDef kWndDefs[] = {
     {"BUTTON", &CreateWnd<TzelSkinWndButton>},
     {"BUTTON_CHECKBOX", &CreateWnd<TzelSkinWndCheckBox>},
     {"BUTTON_RADIOBUTTON", &CreateWnd<TzelSkinWndRadioButton>},
+    {"TOOLBARWINDOW32", &CreateWnd<TzelSkinWndToolbarWindow32>},
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "skin/controls/win32/skin_buttons.h"
 #include "skin/controls/win32/skin_ctrl_defs.h"
 #include "skin/controls/win32/skin_updown.h"
+#include "skin/controls/win32/tests/wrapper_fixture.h"
 #include "skin/draw/button_layout.h"
 #include "skin/draw/state_frames.h"
 #include "skin/draw/win32/dib_surface.h"
@@ -33,30 +34,6 @@ namespace {
 
 using ui::test::PumpMessages;
 
-struct TLogged {
-  UINT Msg;
-  WPARAM WParam;
-  LPARAM LParam;
-  bool operator==(const TLogged&) const = default;
-};
-
-// What reaches a toolkit control's own procedure, in order, of the
-// messages in AWatch.
-class TProcLog {
- public:
-  TProcLog(ui::TWidget& AWidget, std::set<UINT> AWatch) : FWatch(std::move(AWatch)) {
-    auto original = AWidget.WindowProc;
-    AWidget.WindowProc = [this, original](UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-      if (FWatch.count(AMessage)) Seen.push_back({AMessage, AWParam, ALParam});
-      return original(AMessage, AWParam, ALParam);
-    };
-  }
-  std::vector<TLogged> Seen;
-
- private:
-  std::set<UINT> FWatch;
-};
-
 // The sequence the tests send: keys, mouse, a char, an erase, a private one.
 const std::vector<TLogged> kSequence = {
     {WM_KEYDOWN, VK_SPACE, 0x00390001},
@@ -72,60 +49,7 @@ const std::vector<TLogged> kSequence = {
     {ui::CM_MOUSELEAVE, 0, 0},
 };
 
-std::set<UINT> MessagesOf(const std::vector<TLogged>& ASequence) {
-  std::set<UINT> out;
-  for (const auto& m : ASequence) out.insert(m.Msg);
-  return out;
-}
-
-void Send(HWND AWindow, const std::vector<TLogged>& ASequence) {
-  for (const auto& m : ASequence) SendMessageW(AWindow, m.Msg, m.WParam, m.LParam);
-}
-
-// The client area of AWindow as it is on the screen, after a full repaint.
-TBitmap Snapshot(HWND AWindow) {
-  RedrawWindow(AWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  PumpMessages();
-  RECT rc{};
-  GetClientRect(AWindow, &rc);
-  TDibSurface surface(rc.right, rc.bottom);
-  HDC dc = GetDC(AWindow);
-  BitBlt(surface.Dc(), 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(AWindow, dc);
-  TBitmap out(rc.right, rc.bottom);
-  for (int y = 0; y < rc.bottom; ++y) {
-    for (int x = 0; x < rc.right; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
-  }
-  return out;
-}
-
-class SkinControlsWin32Test : public ::testing::Test {
- protected:
-  void SetUp() override {
-    auto data = OwnSkinData();
-    WriteFileBytes(FDir / "quillory.zsk", {data.begin(), data.end()});
-    FReader.LoadSkin(FDir / "quillory.zsk", "");
-    ASSERT_TRUE(FReader.Ready());
-    Form = std::make_unique<ui::TForm>(ui::TFormArgs{&Application, "Test", 320, 200});
-    Form->Show();
-    PumpMessages();
-  }
-  void TearDown() override { Form.reset(); }
-
-  TBitmap Frame(TSkinBitmapKey AKey, int AIndex, int ACount) {
-    TBitmap b;
-    EXPECT_TRUE(Host.GetBitmap(AKey, b, AIndex, ACount));
-    return b;
-  }
-
-  TScratchDir FDir;
-  TzelSkinReader FReader;
-  ui::TApplication Application{"Konfigurator"};
-  std::unique_ptr<ui::TForm> Form;
-
- public:
-  TReaderSkinHost Host{FReader};
-};
+using SkinControlsWin32Test = TWrapperTest;
 
 TEST_F(SkinControlsWin32Test, DisabledTagAndInactiveEnginePassEveryMessageUnchanged) {
   for (int round = 0; round < 2; ++round) {
@@ -297,22 +221,6 @@ TEST_F(SkinControlsWin32Test, LabelFontColourComesBack) {
   EXPECT_EQ(label.Font().Color, own);
 }
 
-// The whole window of AWindow as it is on the screen.
-TBitmap WindowSnapshot(HWND AWindow) {
-  RECT rc{};
-  GetWindowRect(AWindow, &rc);
-  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-  TDibSurface surface(w, h);
-  HDC dc = GetWindowDC(AWindow);
-  BitBlt(surface.Dc(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  ReleaseDC(AWindow, dc);
-  TBitmap out(w, h);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) out.SetPixel(x, y, surface.Pixel(x, y));
-  }
-  return out;
-}
-
 TEST_F(SkinControlsWin32Test, EditGetsTheSkinnedBorderUnlessItHasNone) {
   const TColor border = Host.GetColor(TSkinColorKey::ControlBorderColor);
   for (int style : {1, 0}) {
@@ -481,19 +389,13 @@ TEST_F(SkinControlsWin32Test, SpinEditArrowsShowThePressedHalf) {
 }
 
 TEST_F(SkinControlsWin32Test, TheEngineWrapsTheFormsControlsFromTheTablesAndLetsGo) {
-  ClearSkinCtrlDefs();
-  RegisterSkinControlDefs();
   ui::TButton button(ui::TButtonArgs{{Form.get(), 10, 10, 80, 25, "OK", 0}});
   ui::TLabel label(ui::TLabelArgs{{Form.get(), 10, 50, 80, 15, "Port", 0}});
   ui::TEdit edit(ui::TEditArgs{{Form.get(), 10, 80, 100, 21, "6666", 0}});
   int clicks = 0;
   button.OnClick = [&] { ++clicks; };
   const ui::TColor ownColour = label.Font().Color;
-  auto engine = std::make_unique<TzelSkinEngine>(Form.get());
-  engine->SetSkinData(OwnSkinData());
-  engine->Loaded();
-  engine->SetActive(true);
-  PumpMessages();
+  auto engine = StartEngine();
   ASSERT_TRUE(engine->RealActive());
   for (HWND h : {button.Handle(), label.Handle(), edit.Handle()}) {
     EXPECT_EQ(SendMessageW(h, kSkinMsgIsSkinned, 0, 0), 1);
