@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "skin/bitmap/image_routines.h"
 #include "skin/draw/fills.h"
@@ -52,9 +53,11 @@ void PaintProgressBar(TPaintCanvas& ACanvas, const TzelSkinSource& ASkin,
   const int fill =
       ProgressFillLength(length - border1 - border2, ALook.Min, ALook.Max, ALook.Position);
   const TProgressLayout at = LayoutProgressBar(ALook.Size, ALook.Vertical, border1, border2, fill);
-  const TRect* where[] = {&at.Start, &at.Back, &at.Fill, &at.End};
-  for (size_t i = 0; i < piece.size(); ++i) {
-    ACanvas.DrawBitmap(*where[i], piece[i], BoundsOf(piece[i]), TStretchMode::Nearest);
+  // The track first, the fill over it.
+  const std::pair<const TRect*, const TBitmap*> parts[] = {
+      {&at.Start, &piece[0]}, {&at.Back, &piece[2]}, {&at.Fill, &piece[1]}, {&at.End, &piece[3]}};
+  for (const auto& [where, bitmap] : parts) {
+    ACanvas.DrawBitmap(*where, *bitmap, BoundsOf(*bitmap), TStretchMode::Nearest);
   }
 }
 

@@ -22,10 +22,11 @@ namespace skin {
 // the range first, and an empty or inverted range fills nothing.
 int ProgressFillLength(int AInner, int AMin, int AMax, int APosition);
 
-// Where the four pieces of "SKIN2_PROGRESSBAR1".."4" go. Horizontal: the
-// start cap (ABorder1 wide) at the left, the end cap (ABorder2) at the
-// right, the background between them and the fill from the start cap on,
-// AFill long. Vertical bars use the pieces turned left, so the start cap
+// Where the four pieces of "SKIN2_PROGRESSBAR1".."4" go: 1 the start cap,
+// 2 the fill, 3 the empty track, 4 the end cap. Horizontal: the start cap
+// (ABorder1 wide) at the left, the end cap (ABorder2) at the right, the
+// track between them and the fill over it from the start cap on, AFill
+// long. Vertical bars use the pieces turned left, so the start cap
 // sits at the bottom and the fill grows upwards.
 struct TProgressLayout {
   TRect Start, Back, Fill, End;
@@ -42,7 +43,7 @@ struct TProgressLook {
 };
 
 // Paints a progress bar over (0, 0, Size): each piece stretched (nearest)
-// over its rectangle of LayoutProgressBar. Nothing is drawn when the skin
+// over its rectangle of LayoutProgressBar, the fill over the track. Nothing is drawn when the skin
 // lacks one of the pieces.
 void PaintProgressBar(TPaintCanvas& ACanvas, const TzelSkinSource& ASkin,
                       const TProgressLook& ALook);

@@ -37,8 +37,8 @@ constexpr TColor kStart = 0x00000011, kBack = 0x00000022, kFill = 0x00000033, kE
 TTestSkin ProgressSkin() {
   TTestSkin skin;
   skin.Bitmaps[TSkinBitmapKey::ProgressBar1] = TBitmap(2, 12, kStart);
-  skin.Bitmaps[TSkinBitmapKey::ProgressBar2] = TBitmap(16, 12, kBack);
-  skin.Bitmaps[TSkinBitmapKey::ProgressBar3] = TBitmap(14, 12, kFill);
+  skin.Bitmaps[TSkinBitmapKey::ProgressBar2] = TBitmap(16, 12, kFill);
+  skin.Bitmaps[TSkinBitmapKey::ProgressBar3] = TBitmap(14, 12, kBack);
   skin.Bitmaps[TSkinBitmapKey::ProgressBar4] = TBitmap(3, 12, kEnd);
   return skin;
 }

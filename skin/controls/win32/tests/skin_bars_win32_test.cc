@@ -139,6 +139,15 @@ TEST_F(SkinBarsWin32Test, ProgressBarHorizontalAndVerticalOnThePixel) {
     ASSERT_TRUE(Host.GetBitmap(TSkinBitmapKey::ProgressBar1, start, 0, 0));
     if (vertical) RotateLeft(start);
     EXPECT_EQ(shot.Pixel(0, size.Height - 1), start.Pixel(0, start.Height() - 1));
+    if (!vertical) {
+      // The fill is the second piece, the empty track the third.
+      TBitmap fill, track;
+      ASSERT_TRUE(Host.GetBitmap(TSkinBitmapKey::ProgressBar2, fill, 0, 0));
+      ASSERT_TRUE(Host.GetBitmap(TSkinBitmapKey::ProgressBar3, track, 0, 0));
+      const int border2 = 150 - start.Width();  // caps of equal width in our skin
+      EXPECT_EQ(shot.Pixel(start.Width(), 5), fill.Pixel(0, 5));
+      EXPECT_EQ(shot.Pixel(border2 - 1, 5), track.Pixel(track.Width() - 1, 5));
+    }
     // The set-position message repaints at once.
     bar.SetPosition(150);
     look.Position = 150;
