@@ -3,6 +3,7 @@
 #include "skin/controls/paint_buttons.h"
 #include "skin/draw/win32/dib_surface.h"
 #include "skin/draw/win32/hdc_canvas.h"
+#include "ui/radio_button.h"
 
 namespace skin {
 
@@ -84,7 +85,12 @@ TColor TzelSkinCheckBox::BoxColor() const {
 }
 
 bool TzelSkinRadioButton::PreProcess(TSkinMessage& AMessage) {
-  if (AMessage.Msg == WM_LBUTTONDBLCLK) return false;
+  if (AMessage.Msg == WM_LBUTTONDBLCLK) {
+    if (auto* radio = dynamic_cast<ui::TRadioButton*>(m_Control); radio && radio->OnDblClick) {
+      radio->OnDblClick();
+    }
+    return false;
+  }
   return TzelSkinCheckBox::PreProcess(AMessage);
 }
 

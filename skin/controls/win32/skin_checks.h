@@ -53,7 +53,7 @@ class TzelSkinCheckBox : public TzelSkinCheckBase<TzelSkinControlVCL> {
 };
 
 // A toolkit radio button: as the check box; a double click is withheld
-// from the control.
+// from the control and runs its OnDblClick instead.
 class TzelSkinRadioButton : public TzelSkinCheckBox {
  public:
   bool PreProcess(TSkinMessage& AMessage) override;

@@ -110,6 +110,18 @@ TEST_F(SkinBarsWin32Test, ToolkitRadioButtonFrames) {
     if (trans) ReplaceColor(frame, Host.TransColor(), ColorOf(radio));
     ExpectBox(Snapshot(radio.Handle()), frame, {120, 21});
   }
+  // A double click runs OnDblClick once: by the wrapper while skinned, by
+  // the control itself once the wrapper is gone.
+  radio.SetEnabled(true);
+  int doubles = 0;
+  radio.OnDblClick = [&] { ++doubles; };
+  for (int round = 0; round < 2; ++round) {
+    SendMessageW(radio.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(radio.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    PumpMessages();
+    EXPECT_EQ(doubles, round + 1) << round;
+    wrapper.reset();
+  }
 }
 
 // What the wrapper of a progress bar of ALook shows, painted portably.
