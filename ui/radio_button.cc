@@ -8,8 +8,9 @@ TRadioButton::TRadioButton(const TRadioButtonArgs& AArgs)
     : TWidget(AArgs.Widget), FAlignment(AArgs.Alignment) {
   // Only the checked button of a group is a tab stop (the system moves that
   // bit along as the check moves).
+  // BS_NOTIFY: double clicks are reported (BN_DOUBLECLICKED).
   CreateHandle(L"BUTTON",
-               WS_VISIBLE | BS_AUTORADIOBUTTON | (AArgs.GroupStart ? WS_GROUP : 0) |
+               WS_VISIBLE | BS_AUTORADIOBUTTON | BS_NOTIFY | (AArgs.GroupStart ? WS_GROUP : 0) |
                    (AArgs.Checked ? WS_TABSTOP : 0),
                0);
   SetAlignment(AArgs.Alignment);
@@ -55,6 +56,7 @@ void TRadioButton::SetAlignment(TLeftRight AAlignment) {
 
 void TRadioButton::CommandNotification(WORD ACode) {
   if (ACode == BN_CLICKED && Checked() && OnClick) OnClick();
+  if (ACode == BN_DOUBLECLICKED && OnDblClick) OnDblClick();
 }
 
 bool TRadioButton::DialogChar(wchar_t AKey) {

@@ -33,6 +33,8 @@ class TRadioButton : public TWidget {
 
   // The button became checked.
   TNotifyEvent OnClick;
+  // A double click on the button.
+  TNotifyEvent OnDblClick;
 
  protected:
   void CommandNotification(WORD ACode) override;

@@ -33,6 +33,8 @@ class TzelSkinHost : public TzelSkinSource {
   virtual bool DrawScrollBar() const = 0;
   // AClassName is in the engine's no-border class list.
   virtual bool NoBorderClass(std::string_view AClassName) const = 0;
+  // Speed buttons are drawn with the push button's state frames.
+  virtual bool DrawSpeedButtonAsBitBtn() const { return false; }
 };
 
 // A host with settable answers over a reader (tests, previews).
@@ -53,6 +55,7 @@ class TReaderSkinHost : public TzelSkinHost {
   bool NoChangeLabelFontColor() const override { return KeepLabelFontColor; }
   bool BtnNeedAltKey() const override { return NeedAltKey; }
   bool DrawScrollBar() const override { return ScrollBars; }
+  bool DrawSpeedButtonAsBitBtn() const override { return SpeedButtonAsBitBtn; }
   bool NoBorderClass(std::string_view AClassName) const override {
     for (const auto& name : NoBorderClasses) {
       if (name == AClassName) return true;
@@ -67,6 +70,7 @@ class TReaderSkinHost : public TzelSkinHost {
   bool KeepLabelFontColor = false;
   bool NeedAltKey = false;
   bool ScrollBars = true;
+  bool SpeedButtonAsBitBtn = false;
   std::vector<std::string> NoBorderClasses;
 
  private:
@@ -94,6 +98,7 @@ class TEngineSkinHost : public TzelSkinHost {
   bool NoChangeLabelFontColor() const override { return FEngine.m_NoChangeLabelFontColor; }
   bool BtnNeedAltKey() const override { return FEngine.m_BtnNeedAltKey; }
   bool DrawScrollBar() const override { return FEngine.m_DrawScrollBar; }
+  bool DrawSpeedButtonAsBitBtn() const override { return FEngine.m_DrawSpeedButtonAsBitBtn; }
   bool NoBorderClass(std::string_view AClassName) const override {
     return InNoBorderClassList(AClassName);
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/controls/paint_buttons.h"
+#include "skin/controls/win32/skin_props.h"
 #include "skin/draw/win32/dib_surface.h"
 #include "skin/draw/win32/hdc_canvas.h"
 #include "ui/button.h"
@@ -39,26 +40,6 @@ std::optional<TButtonInput> InputOf(UINT AMessage) {
     default:
       return std::nullopt;
   }
-}
-
-// The "Color" property of AWidget, resolved, or kNoColor.
-TColor ColorProperty(const ui::TWidget* AWidget) {
-  if (AWidget == nullptr) return kNoColor;
-  const auto* info = AWidget->FindProperty("Color");
-  if (info == nullptr || info->Type->Kind != ui::TPropertyKind::Color) return kNoColor;
-  const auto value = AWidget->GetProperty("Color");
-  if (!value) return kNoColor;
-  return ui::TColor::Decode(std::get<int64_t>(*value)).Resolve();
-}
-
-bool BoolProperty(const ui::TWidget& AWidget, std::string_view AName) {
-  const auto value = AWidget.GetProperty(AName);
-  return value && std::holds_alternative<bool>(*value) && std::get<bool>(*value);
-}
-
-int64_t IntProperty(const ui::TWidget& AWidget, std::string_view AName, int64_t ADefault) {
-  const auto value = AWidget.GetProperty(AName);
-  return value && std::holds_alternative<int64_t>(*value) ? std::get<int64_t>(*value) : ADefault;
 }
 
 // The pixels of a bitmap button's "Glyph", its NumGlyphs, Layout, Margin
@@ -116,17 +97,9 @@ TButtonContext TzelSkinButton::Context() const {
 
 bool TzelSkinButton::PreProcess(TSkinMessage& AMessage) {
   m_Pending.reset();
-  switch (AMessage.Msg) {
-    case WM_PAINT:
-      OwnerPaint(AMessage);
-      return false;
-    case WM_ERASEBKGND:
-      AMessage.Result = 1;
-      return false;
-    case ui::CM_DIALOGCHAR:
-      return !m_Engine->BtnNeedAltKey() || (GetKeyState(VK_MENU) & 0x8000) != 0;
-    default:
-      break;
+  if (AnswerOwnerPaint(AMessage)) return false;
+  if (AMessage.Msg == ui::CM_DIALOGCHAR) {
+    return !m_Engine->BtnNeedAltKey() || (GetKeyState(VK_MENU) & 0x8000) != 0;
   }
   const auto input = InputOf(AMessage.Msg);
   if (!input) return true;
@@ -210,14 +183,11 @@ void TzelSkinWndButton::Init() {
 }
 
 bool TzelSkinWndButton::PreProcess(TSkinMessage& AMessage) {
+  if (AnswerOwnerPaint(AMessage)) {
+    if (AMessage.Msg == WM_PAINT) m_Painted = true;
+    return false;
+  }
   switch (AMessage.Msg) {
-    case WM_PAINT:
-      OwnerPaint(AMessage);
-      m_Painted = true;
-      return false;
-    case WM_ERASEBKGND:
-      AMessage.Result = 1;
-      return false;
     case WM_TIMER:
       if (AMessage.WParam != kHotTimer) return true;
       if (!m_Painted) {
@@ -302,89 +272,14 @@ void TzelSkinWndButton::Paint() {
   PaintPushButtonLook(look, reinterpret_cast<HFONT>(SendMessageW(m_CtrlWnd, WM_GETFONT, 0, 0)));
 }
 
-// --- Native check box and radio button
-
-void TzelSkinWndCheckBox::AfterProcess(TSkinMessage& AMessage) {
-  TzelSkinControl::AfterProcess(AMessage);
-  switch (AMessage.Msg) {
-    case BM_SETCHECK:
-    case BM_SETSTATE:
-    case WM_LBUTTONDBLCLK:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      Repaint();
-      break;
-    default:
-      break;
-  }
-}
-
-void TzelSkinWndCheckBox::Paint() {
-  const HWND h = GetHandle();
-  RECT rc{};
-  ::GetClientRect(h, &rc);
-  const int w = rc.right, ht = rc.bottom;
-  if (w <= 0 || ht <= 0) return;
-  TDibSurface buf(w, ht);
-  if (!buf.Valid()) return;
-  const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
-  const LONG_PTR exStyle = GetWindowLongPtrW(h, GWL_EXSTYLE);
-  TCheckLook look;
-  look.Client = {0, 0, w, ht};
-  look.ControlColor = m_Engine->FormColor();
-  look.Enabled = GetEnabled();
-  // The text on the right of the box unless BS_LEFTTEXT (or WS_EX_RIGHT).
-  look.RightAligned = (style & BS_LEFTTEXT) == 0 && (exStyle & WS_EX_RIGHT) == 0;
-  look.RightToLeft = (exStyle & WS_EX_RTLREADING) != 0;
-  const LRESULT check = SendMessageW(h, BM_GETCHECK, 0, 0);
-  THdcCanvas canvas(buf.Dc());
-  const TRect square =
-      Radio() ? PaintRadioButtonBox(canvas, *m_Engine, look, check == BST_CHECKED)
-              : PaintCheckBoxBox(canvas, *m_Engine, look,
-                                 check == BST_CHECKED         ? TCheckState::Checked
-                                 : check == BST_INDETERMINATE ? TCheckState::Grayed
-                                                              : TCheckState::Unchecked);
-  if (square.Empty()) return;
-  HDC dc = PaintDc() != nullptr ? PaintDc() : GetDC(h);
-  if (dc == nullptr) return;
-  BitBlt(dc, square.Left, square.Top, square.Width(), square.Height(), buf.Dc(), square.Left,
-         square.Top, SRCCOPY);
-  if (PaintDc() == nullptr) ReleaseDC(h, dc);
-}
-
-bool TzelSkinWndRadioButton::PreProcess(TSkinMessage& AMessage) {
-  if (AMessage.Msg == WM_ERASEBKGND) {
-    AMessage.Result = 1;
-    return false;
-  }
-  return true;
-}
-
 // --- Label
 
 TzelSkinLabel::~TzelSkinLabel() {
-  RestoreFontColor();
-}
-
-void TzelSkinLabel::RestoreFontColor() {
-  if (!m_OldFontColor) return;
-  ui::TFont font = m_Control->Font();
-  font.Color = *m_OldFontColor;
-  m_Control->SetFont(font);
-  m_OldFontColor.reset();
+  m_OldFontColor.Restore(*m_Control);
 }
 
 void TzelSkinLabel::SkinStateChanged() {
-  if (!m_Engine->RealActive() || m_Engine->NoChangeLabelFontColor()) {
-    RestoreFontColor();
-    return;
-  }
-  const TColor skin = m_Engine->GetColor(TSkinColorKey::ControlFontColor);
-  if (skin == kNoColor) return;
-  ui::TFont font = m_Control->Font();
-  if (!m_OldFontColor) m_OldFontColor = font.Color;
-  font.Color = ui::TColor::Rgb(GetRValue(skin), GetGValue(skin), GetBValue(skin));
-  if (!(font == m_Control->Font())) m_Control->SetFont(font);
+  m_OldFontColor.Follow(*m_Control, *m_Engine, m_Engine->NoChangeLabelFontColor());
 }
 
 }  // namespace skin

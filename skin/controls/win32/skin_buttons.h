@@ -1,7 +1,7 @@
 // Wrappers of buttons: the toolkit's push button (owner-painted from
 // "SKIN2_BUTTON", with its own click rules, see TButtonClicks), the native
-// check box and radio button (the control paints itself, the wrapper
-// paints the box again), and the toolkit label (font colour only).
+// push button, and the toolkit label (font colour only). Check boxes and
+// radio buttons of both kinds are in skin_checks.h.
 //
 // Thread safety: a wrapper belongs to its control's thread.
 #ifndef QUILLORY_SKIN_CONTROLS_WIN32_SKIN_BUTTONS_H_
@@ -10,7 +10,9 @@
 #include <optional>
 
 #include "skin/controls/button_clicks.h"
+#include "skin/controls/win32/skin_checks.h"
 #include "skin/controls/win32/skin_control.h"
+#include "skin/controls/win32/skin_props.h"
 
 namespace skin {
 
@@ -69,32 +71,6 @@ class TzelSkinWndButton : public TzelSkinControlWnd {
   bool m_Painted = false;
 };
 
-// A native check box or radio button: paints its box after the control's
-// own painting, after BM_SETCHECK and double clicks.
-class TzelSkinWndCheckBox : public TzelSkinControlWnd {
- public:
-  void AfterProcess(TSkinMessage& AMessage) override;
-  void Paint() override;
-
- protected:
-  template <class T, class... A>
-  friend std::unique_ptr<T> MakeSkinControl(A&&... AArgs);
-  TzelSkinWndCheckBox(HWND ACtrlWnd, TzelSkinHost& AEngine, void* ASkinWnd = nullptr)
-      : TzelSkinControlWnd(ACtrlWnd, AEngine, ASkinWnd) {}
-  virtual bool Radio() const { return false; }
-};
-
-class TzelSkinWndRadioButton : public TzelSkinWndCheckBox {
- public:
-  bool PreProcess(TSkinMessage& AMessage) override;
-
- protected:
-  template <class T, class... A>
-  friend std::unique_ptr<T> MakeSkinControl(A&&... AArgs);
-  using TzelSkinWndCheckBox::TzelSkinWndCheckBox;
-  bool Radio() const override { return true; }
-};
-
 // A label: takes its parent's colour and the skin's control font colour
 // while the engine is active; its own colour comes back when inactive or
 // when the wrapper goes.
@@ -111,8 +87,7 @@ class TzelSkinLabel : public TzelSkinControlVCL {
       : TzelSkinControlVCL(AControl, AEngine, ASkinWnd) {}
 
  private:
-  void RestoreFontColor();
-  std::optional<ui::TColor> m_OldFontColor;
+  TOldFontColor m_OldFontColor;
 };
 
 }  // namespace skin

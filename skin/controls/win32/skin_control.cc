@@ -114,6 +114,29 @@ void TzelSkinControl::OwnerPaint(TSkinMessage& AMessage) {
   AMessage.Result = 0;
 }
 
+bool TzelSkinControl::AnswerOwnerPaint(TSkinMessage& AMessage) {
+  if (AMessage.Msg == WM_PAINT) {
+    OwnerPaint(AMessage);
+    return true;
+  }
+  if (AMessage.Msg == WM_ERASEBKGND) {
+    AMessage.Result = 1;
+    return true;
+  }
+  return false;
+}
+
+void TzelSkinControl::PaintBuffered(
+    const std::function<void(TDibSurface& ABuf, TSize ASize)>& APaint) {
+  RECT rc{};
+  ::GetClientRect(GetHandle(), &rc);
+  if (rc.right <= 0 || rc.bottom <= 0) return;
+  TDibSurface buf(rc.right, rc.bottom);
+  if (!buf.Valid()) return;
+  APaint(buf, {rc.right, rc.bottom});
+  PaintBitmap(buf, {0, 0});
+}
+
 // --- Toolkit controls
 
 TzelSkinControlVCL::~TzelSkinControlVCL() {

@@ -23,6 +23,7 @@
 // (commctrl.h needs windows.h first)
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -97,6 +98,13 @@ class TzelSkinControl : public TzelSkinCtrlObject {
                            HIMAGELIST AImages = nullptr, int AImageIndex = -1);
   // Answers WM_PAINT with begin paint, Paint, end paint (result 0).
   void OwnerPaint(TSkinMessage& AMessage);
+  // For a control the wrapper paints wholly: answers WM_PAINT (OwnerPaint)
+  // and WM_ERASEBKGND (1, nothing erased). True when AMessage was one of
+  // them, so that the control does not get it.
+  bool AnswerOwnerPaint(TSkinMessage& AMessage);
+  // Runs APaint on a buffer of the control's client size (nothing for an
+  // empty client) and copies the buffer to the control in one step.
+  void PaintBuffered(const std::function<void(TDibSurface& ABuf, TSize ASize)>& APaint);
   // The DC Paint draws on during WM_PAINT, else null.
   HDC PaintDc() const { return m_PaintDc; }
 

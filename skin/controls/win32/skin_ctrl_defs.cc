@@ -2,8 +2,10 @@
 
 #include <stdexcept>
 
+#include "skin/controls/win32/skin_bars.h"
 #include "skin/controls/win32/skin_border.h"
 #include "skin/controls/win32/skin_buttons.h"
+#include "skin/controls/win32/skin_checks.h"
 #include "skin/controls/win32/skin_combo.h"
 #include "skin/controls/win32/skin_containers.h"
 #include "skin/controls/win32/skin_list_view.h"
@@ -56,18 +58,27 @@ const TzelSkinCtrlVCLDef kVCLDefs[] = {
     {&c::CustomControl, &CreateScrollVCL<TzelSkinScrollWinControl>, false},
     {&c::CustomFrame, &CreateVCL<TzelSkinFrame>, false},
     {&c::ScrollBox, &CreateScrollVCL<TzelSkinScrollWinControl>, false},
+    {&c::CoolBar, &CreateVCL<TzelSkinPanel>, true},
+    {&c::ToolBar, &CreateVCL<TzelSkinToolBar>, true},
+    {&c::CustomStatusBar, &CreateVCL<TzelSkinStatusBar>, true},
     {&c::DateTimePicker, &CreateVCL<TzelSkinDateTimePicker>, false},
     {&c::CustomTreeView, &CreateScrollVCL<TzelSkinScrollWinControl>, false},
     {&c::CustomUpDown, &CreateVCL<TzelSkinUpDown>, false},
     {&c::CustomHotKey, &CreateVCL<TzelSkinBorderWinControl>, false},
+    {&c::ProgressBar, &CreateVCL<TzelSkinProgressBar>, false},
+    {&c::TrackBar, &CreateVCL<TzelSkinTrackBar>, false},
     {&c::CustomTabControl, &CreateVCL<TzelSkinTabControl>, false},
     {&c::CustomGrid, &CreateScrollVCL<TzelSkinGrid>, false},
+    {&c::SpeedButton, &CreateVCL<TzelSkinSpeedButton>, false},
     {&c::CustomPanel, &CreateVCL<TzelSkinPanel>, true},
+    {&c::CustomGroupBox, &CreateVCL<TzelSkinGroupBox>, true},
     {&c::ScrollBar, &CreateScrollVCL<TzelSkinScrollBar>, false},
     {&c::CustomListControl, &CreateScrollVCL<TzelSkinScrollWinControl>, false},
     {&c::CustomListView, &CreateScrollVCL<TzelSkinListView>, false},
+    {&c::RadioButton, &CreateVCL<TzelSkinRadioButton>, false},
     {&c::CustomComboBox, &CreateVCL<TzelSkinComboBox>, false},
     {&c::CustomComboBoxEx, &CreateVCL<TzelSkinComboBoxEx>, false},
+    {&c::CustomCheckBox, &CreateVCL<TzelSkinCheckBox>, false},
     {&c::CustomEdit, &CreateScrollVCL<TzelSkinScrollWinControl>, false},
     {&c::CustomButton, &CreateVCL<TzelSkinButton>, false},
     {&c::CustomLabel, &CreateVCL<TzelSkinLabel>, true},
@@ -80,6 +91,7 @@ const TzelSkinCtrlWndDef kWndDefs[] = {
     {"BUTTON_CHECKBOX", &CreateWnd<TzelSkinWndCheckBox>},
     {"BUTTON_RADIOBUTTON", &CreateWnd<TzelSkinWndRadioButton>},
     {"SYSTABCONTROL32", &CreateWnd<TzelSkinWndTabControl>},
+    {"TOOLBARWINDOW32", &CreateWnd<TzelSkinWndToolbarWindow32>},
 };
 
 }  // namespace

@@ -57,7 +57,10 @@ class TOwnLog {
   std::set<UINT> FWatch;
   std::unique_ptr<ui::TForeignSubclass> FForeign;
 };
-using TProcLog = TOwnLog;
+
+inline void Send(HWND AWindow, const std::vector<TLogged>& ASequence) {
+  for (const auto& m : ASequence) SendMessageW(AWindow, m.Msg, m.WParam, m.LParam);
+}
 
 inline std::set<UINT> MessagesOf(const std::vector<TLogged>& ASequence) {
   std::set<UINT> out;

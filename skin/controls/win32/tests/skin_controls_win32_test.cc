@@ -15,7 +15,7 @@
 #include "skin/controls/win32/skin_buttons.h"
 #include "skin/controls/win32/skin_ctrl_defs.h"
 #include "skin/controls/win32/skin_updown.h"
-#include "skin/controls/win32/tests/control_test_util.h"
+#include "skin/controls/win32/tests/wrapper_fixture.h"
 #include "skin/draw/button_layout.h"
 #include "skin/draw/state_frames.h"
 #include "skin/draw/win32/dib_surface.h"
@@ -49,34 +49,7 @@ const std::vector<TLogged> kSequence = {
     {ui::CM_MOUSELEAVE, 0, 0},
 };
 
-void Send(HWND AWindow, const std::vector<TLogged>& ASequence) {
-  for (const auto& m : ASequence) SendMessageW(AWindow, m.Msg, m.WParam, m.LParam);
-}
-
-class SkinControlsWin32Test : public ::testing::Test {
- protected:
-  void SetUp() override {
-    LoadOwnSkin(FDir, FReader);
-    Form = std::make_unique<ui::TForm>(ui::TFormArgs{&Application, "Test", 320, 200});
-    Form->Show();
-    PumpMessages();
-  }
-  void TearDown() override { Form.reset(); }
-
-  TBitmap Frame(TSkinBitmapKey AKey, int AIndex, int ACount) {
-    TBitmap b;
-    EXPECT_TRUE(Host.GetBitmap(AKey, b, AIndex, ACount));
-    return b;
-  }
-
-  TScratchDir FDir;
-  TzelSkinReader FReader;
-  ui::TApplication Application{"Konfigurator"};
-  std::unique_ptr<ui::TForm> Form;
-
- public:
-  TReaderSkinHost Host{FReader};
-};
+using SkinControlsWin32Test = TWrapperTest;
 
 TEST_F(SkinControlsWin32Test, DisabledTagAndInactiveEnginePassEveryMessageUnchanged) {
   for (int round = 0; round < 2; ++round) {
@@ -86,7 +59,7 @@ TEST_F(SkinControlsWin32Test, DisabledTagAndInactiveEnginePassEveryMessageUnchan
     const TBitmap own = Snapshot(button.Handle());
     int clicks = 0;
     button.OnClick = [&] { ++clicks; };
-    TProcLog log(button, MessagesOf(kSequence));
+    TOuterLog log(button, MessagesOf(kSequence));
     auto wrapper = MakeSkinControl<TzelSkinButton>(button, Host);
     if (round == 0) {
       button.SetTag(9999);
@@ -248,10 +221,6 @@ TEST_F(SkinControlsWin32Test, LabelFontColourComesBack) {
   EXPECT_EQ(label.Font().Color, own);
 }
 
-TBitmap WindowSnapshot(HWND AWindow) {
-  return WindowPixels(AWindow);
-}
-
 TEST_F(SkinControlsWin32Test, EditGetsTheSkinnedBorderUnlessItHasNone) {
   const TColor border = Host.GetColor(TSkinColorKey::ControlBorderColor);
   for (int style : {1, 0}) {
@@ -263,7 +232,7 @@ TEST_F(SkinControlsWin32Test, EditGetsTheSkinnedBorderUnlessItHasNone) {
     RedrawWindow(edit.Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
     PumpMessages();
-    const TBitmap shot = WindowSnapshot(edit.Handle());
+    const TBitmap shot = WindowPixels(edit.Handle());
     const TColor inner =
         ui::TColor::Decode(std::get<int64_t>(*edit.GetProperty("Color"))).Resolve();
     const int w = shot.Width(), h = shot.Height();
@@ -420,19 +389,13 @@ TEST_F(SkinControlsWin32Test, SpinEditArrowsShowThePressedHalf) {
 }
 
 TEST_F(SkinControlsWin32Test, TheEngineWrapsTheFormsControlsFromTheTablesAndLetsGo) {
-  ClearSkinCtrlDefs();
-  RegisterSkinControlDefs();
   ui::TButton button(ui::TButtonArgs{{Form.get(), 10, 10, 80, 25, "OK", 0}});
   ui::TLabel label(ui::TLabelArgs{{Form.get(), 10, 50, 80, 15, "Port", 0}});
   ui::TEdit edit(ui::TEditArgs{{Form.get(), 10, 80, 100, 21, "6666", 0}});
   int clicks = 0;
   button.OnClick = [&] { ++clicks; };
   const ui::TColor ownColour = label.Font().Color;
-  auto engine = std::make_unique<TzelSkinEngine>(Form.get());
-  engine->SetSkinData(OwnSkinData());
-  engine->Loaded();
-  engine->SetActive(true);
-  PumpMessages();
+  auto engine = StartEngine();
   ASSERT_TRUE(engine->RealActive());
   for (HWND h : {button.Handle(), label.Handle(), edit.Handle()}) {
     EXPECT_EQ(SendMessageW(h, kSkinMsgIsSkinned, 0, 0), 1);

@@ -222,7 +222,7 @@ TEST_F(SkinScrollWin32Test, OverlayShowsTheSkinsScrollImages) {
 
 TEST_F(SkinScrollWin32Test, ClickOnTheOverlayScrollsTheControl) {
   auto memo = MakeMemo();
-  TProcLog log(*memo, {WM_NCLBUTTONDOWN});
+  TOwnLog log(*memo, {WM_NCLBUTTONDOWN});
   auto wrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
   RedrawAll(Form->Handle());
   ASSERT_NE(wrapper->VScroll(), nullptr);
@@ -421,7 +421,7 @@ TEST_F(SkinScrollWin32Test, EveryWrapperKindLetsEveryMessageReachTheControl) {
   struct TKind {
     const char* Name;
     ui::TWidget* Control;
-    std::unique_ptr<TProcLog> Log;
+    std::unique_ptr<TOwnLog> Log;
     std::unique_ptr<TzelSkinControl> Wrapper;
     bool PressLoops;
   };
@@ -430,7 +430,7 @@ TEST_F(SkinScrollWin32Test, EveryWrapperKindLetsEveryMessageReachTheControl) {
   kinds.push_back({"grid", &grid, nullptr, nullptr, false});
   kinds.push_back({"list view", &list, nullptr, nullptr, true});
   kinds.push_back({"scroll bar", &bar, nullptr, nullptr, true});
-  for (TKind& k : kinds) k.Log = std::make_unique<TProcLog>(*k.Control, MessagesOf(kSequence));
+  for (TKind& k : kinds) k.Log = std::make_unique<TOwnLog>(*k.Control, MessagesOf(kSequence));
   kinds[0].Wrapper = MakeSkinControl<TzelSkinScrollWinControl>(*memo, Host, Res);
   kinds[1].Wrapper = MakeSkinControl<TzelSkinGrid>(grid, Host, Res);
   kinds[2].Wrapper = MakeSkinControl<TzelSkinListView>(list, Host, Res);
