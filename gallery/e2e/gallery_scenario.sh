@@ -55,7 +55,7 @@ timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/d
 # start [ARGS...]: runs the gallery and sets $win to its X window.
 start() {
   WINEDEBUG=-all,warn+debugstr timeout 300 wine "$bin/WidgetGallery.exe" "$@" >"$work/gallery.log" 2>&1 &
-  win=$(timeout 30 xdotool search --sync --name '^Widget Gallery$' | head -1)
+  win=$(timeout 60 xdotool search --sync --name '^Widget Gallery$' | head -1)
   [ -n "$win" ] || fail "the gallery did not appear"
   xdotool mousemove 0 0
   # Keys reach it once it is active and one of its controls has the focus.
@@ -65,7 +65,10 @@ start() {
 has_focus() { [ -n "$(probe focus)" ]; }
 stop() {
   probe close "Widget Gallery"
-  wait_for 15 bash -c "! xdotool search --name '^Widget Gallery\$' >/dev/null 2>&1" || fail "the gallery stays open"
+  # Closing takes the engine's wrappers off every control first: give a
+  # loaded machine time, and name the windows still up when it fails.
+  wait_for 30 bash -c "! xdotool search --name '^Widget Gallery\$' >/dev/null 2>&1" ||
+    fail "the gallery stays open ($(probe top | tr '\n' ';'))"
 }
 page_is() { [ "$(probe page)" = "$1" ]; }
 # click_on TEXT: a click in the middle of the gallery's visible child
